@@ -1,0 +1,19 @@
+#pragma once
+
+#include "dialogs/zonestyle/intern/models/ModelAbstract.h"
+
+namespace kestrix::sdk::ui::dialogs::zonestyle::intern::models {
+
+// Rows are the field maps of the frame; a row's own cells are enabled while its map is active.
+class FieldModelAbstract : public ModelAbstract {
+    Q_OBJECT
+public:
+    explicit FieldModelAbstract(ModelAbstract* subModel);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+
+protected:
+    bool ownIsEnabled(const QModelIndex& index) const override;
+};
+
+} // namespace kestrix::sdk::ui::dialogs::zonestyle::intern::models

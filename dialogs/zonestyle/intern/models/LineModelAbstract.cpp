@@ -1,0 +1,19 @@
+#include "dialogs/zonestyle/intern/models/LineModelAbstract.h"
+
+namespace kestrix::sdk::ui::dialogs::zonestyle::intern::models {
+
+LineModelAbstract::LineModelAbstract(ModelAbstract* subModel) : ModelAbstract(subModel) {}
+
+int LineModelAbstract::rowCount(const QModelIndex& parent) const
+{
+    if (parent.isValid() || VexUtilFrameGetCount() < 1 || !VexUtilDataSetIsAvailableForFrame(frameId()))
+        return 0;
+    return VexUtilLineMapGetCountForFrame(frameId());
+}
+
+bool LineModelAbstract::ownIsEnabled(const QModelIndex& index) const
+{
+    return VexUtilLineMapIsActiveForFrame(frameId(), index.row() + 1) == 1;
+}
+
+} // namespace kestrix::sdk::ui::dialogs::zonestyle::intern::models

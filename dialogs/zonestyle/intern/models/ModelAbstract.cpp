@@ -1,0 +1,264 @@
+#include "dialogs/zonestyle/intern/models/ModelAbstract.h"
+
+#include <kxsdkcommon/SdkCommon.h>
+#include <kxsdkintegrationmanager/StateChange.h>
+#include <kxsdkintegrationmanager/StateChangeEventObservable.h>
+#include <kxtoolbox/FrameStyleValue.h>
+#include <kxtoolbox/Set.h>
+#include <kxtoolbox/StateChangeEventInterface.h>
+
+#include <QAction>
+#include <QColor>
+
+#include <array>
+#include <utility>
+
+namespace kestrix::sdk::ui::dialogs::zonestyle::intern::models {
+
+namespace {
+
+using NameTable = std::initializer_list<std::pair<int, const char*>>;
+
+QString lookUp(NameTable table, int value)
+{
+    for (const auto& [tableValue, text] : table) {
+        if (tableValue == value)
+            return QString::fromLatin1(text);
+    }
+    return {};
+}
+
+QString multiColorText(int colorIndex)
+{
+    switch (colorIndex) {
+    case -1: return QStringLiteral("MultiC1");
+    case -3: return QStringLiteral("MultiC2");
+    case -4: return QStringLiteral("MultiC3");
+    case -5: return QStringLiteral("MultiC4");
+    case -6: return QStringLiteral("RGB");
+    case -7: return QStringLiteral("MultiC5");
+    case -8: return QStringLiteral("MultiC6");
+    case -9: return QStringLiteral("MultiC7");
+    case -10: return QStringLiteral("MultiC8");
+    default: return {};
+    }
+}
+
+QString fromUtf8(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+ModelAbstract::ModelAbstract(ModelAbstract* subModel)
+    : uicontrols::ItemSubModelAbstract(subModel), m_frameId(VexUtilFrameGetUniqueID()), m_subModelAbstract(subModel)
+{
+    m_connections.add(sdk::integration::StateChangeEventObservable::getInstance().connect(
+        [this](const toolbox::StateChangeEventInterface& event) { stateChanged(event); }));
+}
+
+ModelAbstract::~ModelAbstract() = default;
+
+void ModelAbstract::stateChanged(const toolbox::StateChangeEventInterface& event)
+{
+    if (event.getStateChange() == StateChange_CurrentFrame)
+        m_frameId = VexUtilFrameGetUniqueID();
+}
+
+bool ModelAbstract::isEnabled(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return false;
+    if (isOwnColumn(index.column()))
+        return ownIsEnabled(index);
+    return m_subModelAbstract && m_subModelAbstract->isEnabled(subModelIndex(index));
+}
+
+QList<QAction*>* ModelAbstract::columnActions(QItemSelectionModel* selection, int column)
+{
+    if (column < 0)
+        return nullptr;
+    if (isOwnColumn(column))
+        return ownColumnActions(selection, column);
+    return m_subModelAbstract ? m_subModelAbstract->columnActions(selection, column - ownColumns()) : nullptr;
+}
+
+int ModelAbstract::editorKind(int column) const
+{
+    if (column < 0)
+        return 0;
+    if (isOwnColumn(column))
+        return ownEditorKind(column);
+    return m_subModelAbstract ? m_subModelAbstract->editorKind(column - ownColumns()) : 0;
+}
+
+int ModelAbstract::editorParameter(int column) const
+{
+    if (column < 0)
+        return 0;
+    if (isOwnColumn(column))
+        return ownEditorParameter(column);
+    return m_subModelAbstract ? m_subModelAbstract->editorParameter(column - ownColumns()) : 0;
+}
+
+Qt::ItemFlags ModelAbstract::ownFlags(const QModelIndex& index) const
+{
+    Qt::ItemFlags flags = uicontrols::ItemSubModelAbstract::ownFlags(index);
+    flags &= ~(Qt::ItemIsEditable | Qt::ItemIsUserCheckable);
+    return flags | Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+}
+
+void* ModelAbstract::ownInternalPointer(int, int, const QModelIndex&) const
+{
+    return nullptr;
+}
+
+int ModelAbstract::ownEditorKind(int) const
+{
+    return 0;
+}
+
+int ModelAbstract::ownEditorParameter(int) const
+{
+    return 0;
+}
+
+const QBrush& ModelAbstract::staticAreaBrush()
+{
+    static const QBrush brush(QColor(QStringLiteral("#3A5A95")));
+    return brush;
+}
+
+const QBrush& ModelAbstract::firstGroupBrush()
+{
+    static const QBrush brush(QColor(QStringLiteral("#1F731C")));
+    return brush;
+}
+
+const QBrush& ModelAbstract::secondGroupBrush()
+{
+    static const QBrush brush(QColor(QStringLiteral("#C24809")));
+    return brush;
+}
+
+QString ModelAbstract::indexText(int value)
+{
+    if (value < 0)
+        return QStringLiteral("Mx%1").arg(value);
+    if (value > 0)
+        return QString::number(value);
+    return QStringLiteral("Mx");
+}
+
+QString ModelAbstract::linePatternText(int value)
+{
+    return lookUp({{0, "Solid"}, {1, "Dashed"}, {2, "Dash dot"}, {3, "Dotted"}, {4, "Long dash"}, {5, "Dash dot dot"}},
+                  value);
+}
+
+QString ModelAbstract::fillModeText(int value)
+{
+    return lookUp({{0, "None"}, {1, "Specific color"}, {2, "Line color"}, {3, "Background color"}}, value);
+}
+
+QString ModelAbstract::geomShapeText(int value)
+{
+    return lookUp({{0, "Square"},
+                   {1, "Delta"},
+                   {2, "Gradient"},
+                   {3, "Right triangle"},
+                   {4, "Left triangle"},
+                   {5, "Diamond"},
+                   {6, "Circle"},
+                   {7, "Cube"},
+                   {8, "Sphere"},
+                   {9, "Octahedron"},
+                   {10, "Point"},
+                   {255, "Character"}},
+                  value);
+}
+
+QVariant ModelAbstract::getColorData(int map, const char* kw1, const char* kw2, const char* kw3) const
+{
+    const toolbox::FrameStyleValue value(m_frameId, kw1, kw2, kw3);
+    short colorIndex = 0;
+    if (!toolbox::StyleValue::returnCodeOk(value.get(colorIndex, map)))
+        return {};
+    if (colorIndex >= 0 && colorIndex <= 63) {
+        unsigned char red = 0;
+        unsigned char green = 0;
+        unsigned char blue = 0;
+        if (!VexUtilColorMapGetBasicColorRGB(colorIndex, &red, &green, &blue))
+            return {};
+        return QColor(red, green, blue);
+    }
+    const QString text = multiColorText(colorIndex);
+    return text.isEmpty() ? QVariant() : QVariant(text);
+}
+
+QString ModelAbstract::getIndexRangeText(int map, const char* kw1, const char* kw2, const char* kw3) const
+{
+    const toolbox::FrameStyleValue range(m_frameId, kw1, kw2, kw3);
+    std::array<QString, 3> texts;
+    const std::array<const char*, 3> members{"MIN", "MAX", "SKIP"};
+    for (size_t i = 0; i < members.size(); ++i) {
+        int value = 0;
+        if (toolbox::StyleValue::returnCodeOk(toolbox::FrameStyleValue(range, members[i]).get(value, map)))
+            texts[i] = indexText(value);
+    }
+    return QStringLiteral("%1,%2,%3").arg(texts[0], texts[1], texts[2]);
+}
+
+QString ModelAbstract::getSymbolShapeText(int map, const char* kw1, const char* kw2) const
+{
+    const toolbox::FrameStyleValue shape(m_frameId, kw1, kw2, "SYMBOLSHAPE");
+    bool isAscii = false;
+    if (toolbox::StyleValue::returnCodeOk(toolbox::FrameStyleValue(shape, "ISASCII").get(isAscii, map)) && isAscii) {
+        std::string character;
+        toolbox::FrameStyleValue(shape, "ASCIISHAPE", "ASCIICHAR").get(character, map);
+        if (!character.empty() && character.front() == '\\')
+            character.erase(0, 1);
+        QString text = QLatin1Char('"') + fromUtf8(character) + QLatin1Char('"');
+        bool useBaseFont = true;
+        toolbox::FrameStyleValue(shape, "ASCIISHAPE", "USEBASEFONT").get(useBaseFont, map);
+        if (!useBaseFont) {
+            int font = Font_Invalid;
+            toolbox::FrameStyleValue(shape, "ASCIISHAPE", "FONTOVERRIDE").get(font, map);
+            if (font == Font_Greek)
+                text += QStringLiteral("(Greek)");
+            else if (font == Font_Math)
+                text += QStringLiteral("(Math)");
+            else if (font == Font_UserDefined)
+                text += QStringLiteral("(User)");
+        }
+        return text;
+    }
+    int geomShape = GeomShape_Invalid;
+    if (!toolbox::StyleValue::returnCodeOk(toolbox::FrameStyleValue(shape, "GEOMSHAPE").get(geomShape, map)))
+        return {};
+    return geomShapeText(geomShape);
+}
+
+QStringList ModelAbstract::getVariableNameList() const
+{
+    QStringList names;
+    const toolbox::Set variables = sdk::getEnabledVars();
+    for (int var = variables.getNextMember(0); var != 0; var = variables.getNextMember(var))
+        names.append(fromUtf8(sdk::variableNameWithIndexFormattedForAliasesForFrame(m_frameId, var)));
+    return names;
+}
+
+QStringList ModelAbstract::getZoneNameList() const
+{
+    QStringList names;
+    Set_pa zonesHandle = nullptr;
+    if (!VexUtilZoneGetEnabled(&zonesHandle))
+        return names;
+    const toolbox::Set zones(zonesHandle);
+    for (int zone = zones.getNextMember(0); zone != 0; zone = zones.getNextMember(zone))
+        names.append(fromUtf8(sdk::zoneNameWithIndexFormattedForFrame(m_frameId, zone)));
+    return names;
+}
+
+} // namespace kestrix::sdk::ui::dialogs::zonestyle::intern::models
