@@ -1,0 +1,114 @@
+#include "CommandLineParser.h"
+
+#include "DialogCatalog.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+namespace kestrix::workbench {
+
+namespace {
+
+// A generated scene holds one frame with this many maps at most: more would only exhaust
+// memory before the window could show anything.
+constexpr int MaximumGeneratedMapCount = 1000000;
+
+} // namespace
+
+bool CommandLineParser::parse(const QStringList& arguments)
+{
+    m_options = WorkbenchOptions();
+    m_errorText.clear();
+
+    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption offscreenOption(QStringLiteral("offscreen"));
+    const QCommandLineOption sceneOption(QStringLiteral("scene"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption generateOption(QStringLiteral("generate"), QString(), QStringLiteral("KIND:N"));
+    const QCommandLineOption openOption(QStringLiteral("open"), QString(), QStringLiteral("NAME"));
+    const QCommandLineOption screenshotOption(QStringLiteral("screenshot"), QString(), QStringLiteral("FILE"));
+
+    QCommandLineParser parser;
+    parser.addOptions({helpOption, offscreenOption, sceneOption, generateOption, openOption, screenshotOption});
+    if (!parser.parse(arguments))
+        return fail(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return fail(QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
+
+    m_options.help = parser.isSet(helpOption);
+    if (m_options.help)
+        return true;
+    m_options.offscreen = parser.isSet(offscreenOption);
+
+    // Every option with a value takes one, once: a second value would silently win otherwise.
+    for (const QCommandLineOption* option : {&sceneOption, &generateOption, &openOption, &screenshotOption}) {
+        const QStringList values = parser.values(*option);
+        const QString name = QStringLiteral("--") + option->names().constFirst();
+        if (values.size() > 1)
+            return fail(QStringLiteral("%1 is given more than once.").arg(name));
+        if (values.size() == 1 && values.constFirst().isEmpty())
+            return fail(QStringLiteral("%1 needs a non-empty value.").arg(name));
+    }
+
+    m_options.sceneFile = parser.value(sceneOption);
+    m_options.generatorSpecification = parser.value(generateOption);
+    m_options.dialogToOpen = parser.value(openOption);
+    m_options.screenshotFile = parser.value(screenshotOption);
+
+    if (!m_options.sceneFile.isEmpty() && !m_options.generatorSpecification.isEmpty())
+        return fail(QStringLiteral("--scene and --generate cannot be used together."));
+    if (!m_options.generatorSpecification.isEmpty() && !checkGeneratorSpecification(m_options.generatorSpecification))
+        return false;
+    if (!m_options.dialogToOpen.isEmpty() && !DialogCatalog::find(m_options.dialogToOpen))
+        return fail(QStringLiteral("Unknown dialog '%1' for --open; available: %2.")
+                        .arg(m_options.dialogToOpen, DialogCatalog::names().join(QStringLiteral(", "))));
+    return true;
+}
+
+QString CommandLineParser::usage(const QString& programName)
+{
+    return QStringLiteral(
+               "Usage: %1 [options]\n"
+               "\n"
+               "Starts the Kestrix Workbench on a scene: the built-in demo scene unless --scene or\n"
+               "--generate names another.\n"
+               "\n"
+               "Options:\n"
+               "  --scene FILE        load the scene from the JSON file FILE\n"
+               "  --generate KIND:N   generate one frame with N maps (1 to %2); KIND is field3d,\n"
+               "                      field2d, xy or polar\n"
+               "  --open NAME         open a dialog at start; NAME is one of: %3\n"
+               "  --offscreen         use the offscreen platform (no display needed)\n"
+               "  --screenshot FILE   once the window has settled, write it and the open dialogs\n"
+               "                      as one PNG picture to FILE and exit\n"
+               "  -h, --help          print this help and exit\n"
+               "\n"
+               "Exit status: 0 on success; 1 when the screenshot cannot be written; 2 on bad\n"
+               "command-line input, an unknown dialog or a refused scene.\n")
+        .arg(programName, QString::number(MaximumGeneratedMapCount),
+             DialogCatalog::names().join(QStringLiteral(", ")));
+}
+
+bool CommandLineParser::fail(const QString& errorText)
+{
+    m_errorText = errorText;
+    return false;
+}
+
+bool CommandLineParser::checkGeneratorSpecification(const QString& specification)
+{
+    static const QRegularExpression pattern(QStringLiteral("^(field3d|field2d|xy|polar):([0-9]+)$"));
+    const QRegularExpressionMatch match = pattern.match(specification);
+    if (!match.hasMatch())
+        return fail(QStringLiteral("Bad --generate value '%1': expected KIND:N with KIND one of field3d, "
+                                   "field2d, xy, polar and N a number of maps.")
+                        .arg(specification));
+    bool isNumber = false;
+    const int mapCount = match.captured(2).toInt(&isNumber);
+    if (!isNumber || mapCount < 1 || mapCount > MaximumGeneratedMapCount)
+        return fail(QStringLiteral("Bad --generate value '%1': the number of maps must be 1 to %2.")
+                        .arg(specification, QString::number(MaximumGeneratedMapCount)));
+    return true;
+}
+
+} // namespace kestrix::workbench

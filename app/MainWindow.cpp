@@ -1,0 +1,145 @@
+#include "MainWindow.h"
+
+#include "DialogCatalog.h"
+#include "FramesPanel.h"
+#include "JournalDock.h"
+
+#include "hostsim/Host.h"
+
+#include <kxsdkintegrationmanager/StateChangeEventObservable.h>
+#include <kxsdkpropertymanager/RelevanceInterface.h>
+
+#include <QAction>
+#include <QFileDialog>
+#include <QKeySequence>
+#include <QMenuBar>
+#include <QMessageBox>
+
+#include <boost/signals2/connection.hpp>
+
+#include <map>
+#include <vector>
+
+namespace kestrix::workbench {
+
+class MainWindow::Private {
+public:
+    FramesPanel* framesPanel = nullptr;
+    JournalDock* journalDock = nullptr;
+    QMenu* viewMenu = nullptr;
+    QAction* undoAction = nullptr;
+    QAction* redoAction = nullptr;
+    // Held so that their relevance signals stay alive as long as the menu entries follow them.
+    std::vector<std::shared_ptr<const propertymanager::RelevanceInterface>> dialogRelevances;
+    std::vector<boost::signals2::scoped_connection> connections;
+};
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent)
+    , d(std::make_unique<Private>())
+{
+    setObjectName(QStringLiteral("workbench_MainWindow"));
+    setWindowTitle(tr("Kestrix Workbench"));
+
+    d->framesPanel = new FramesPanel(this);
+    setCentralWidget(d->framesPanel);
+    d->journalDock = new JournalDock(this);
+    addDockWidget(Qt::BottomDockWidgetArea, d->journalDock);
+
+    createMenus();
+    addDialogEntries();
+
+    hostsim::Host& host = hostsim::Host::instance();
+    connect(&host, &hostsim::Host::journalAppended, this, &MainWindow::updateUndoActions);
+    connect(&host, &hostsim::Host::sceneChanged, this, &MainWindow::updateUndoActions);
+    d->connections.emplace_back(sdk::integration::StateChangeEventObservable::getInstance().connect(
+        [this](const toolbox::StateChangeEventInterface&) { updateUndoActions(); }));
+    updateUndoActions();
+
+    resize(920, 600);
+}
+
+MainWindow::~MainWindow() = default;
+
+QDialog* MainWindow::openDialog(const DialogEntry& entry)
+{
+    if (entry.relevance) {
+        const auto relevance = entry.relevance();
+        if (relevance && !relevance->isRelevant())
+            return nullptr;
+    }
+    return entry.open(*this);
+}
+
+void MainWindow::createMenus()
+{
+    QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
+    QAction* openSceneAction = fileMenu->addAction(tr("&Open Scene..."), this, &MainWindow::openSceneFile);
+    openSceneAction->setObjectName(QStringLiteral("workbench_OpenScene_Action"));
+    openSceneAction->setShortcut(QKeySequence::Open);
+    QAction* demoSceneAction =
+        fileMenu->addAction(tr("&Demo Scene"), this, [] { hostsim::Host::instance().loadDemoScene(); });
+    demoSceneAction->setObjectName(QStringLiteral("workbench_DemoScene_Action"));
+    fileMenu->addSeparator();
+    QAction* quitAction = fileMenu->addAction(tr("&Quit"), this, &QWidget::close);
+    quitAction->setShortcut(QKeySequence::Quit);
+
+    QMenu* editMenu = menuBar()->addMenu(tr("&Edit"));
+    d->undoAction = editMenu->addAction(tr("&Undo"), this, [] { hostsim::Host::instance().undo(); });
+    d->undoAction->setObjectName(QStringLiteral("workbench_Undo_Action"));
+    d->undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    d->redoAction = editMenu->addAction(tr("&Redo"), this, [] { hostsim::Host::instance().redo(); });
+    d->redoAction->setObjectName(QStringLiteral("workbench_Redo_Action"));
+    d->redoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    // Undo and redo may emit nothing when the stack is empty; the actions follow in any case.
+    connect(d->undoAction, &QAction::triggered, this, &MainWindow::updateUndoActions);
+    connect(d->redoAction, &QAction::triggered, this, &MainWindow::updateUndoActions);
+
+    d->viewMenu = menuBar()->addMenu(tr("&View"));
+    d->viewMenu->addAction(d->journalDock->toggleViewAction());
+}
+
+void MainWindow::addDialogEntries()
+{
+    std::map<QString, QMenu*> menus;
+    for (const DialogEntry& entry : DialogCatalog::entries()) {
+        const QString menuTitle = tr(entry.menuTitle);
+        QMenu*& menu = menus[menuTitle];
+        if (!menu)
+            menu = menuBar()->insertMenu(d->viewMenu->menuAction(), new QMenu(menuTitle, this))->menu();
+        QAction* action = menu->addAction(tr(entry.actionText));
+        action->setObjectName(QStringLiteral("workbench_Open_%1_Action").arg(entry.name));
+        connect(action, &QAction::triggered, this, [this, &entry] { openDialog(entry); });
+
+        if (!entry.relevance)
+            continue;
+        auto relevance = entry.relevance();
+        if (!relevance)
+            continue;
+        action->setEnabled(relevance->isRelevant());
+        const propertymanager::RelevanceInterface* observed = relevance.get();
+        d->connections.emplace_back(relevance->relevanceChanged().connect(
+            [action, observed] { action->setEnabled(observed->isRelevant()); }));
+        d->dialogRelevances.push_back(std::move(relevance));
+    }
+}
+
+void MainWindow::updateUndoActions()
+{
+    const hostsim::Host& host = hostsim::Host::instance();
+    d->undoAction->setEnabled(host.canUndo());
+    d->redoAction->setEnabled(host.canRedo());
+}
+
+void MainWindow::openSceneFile()
+{
+    const QString path =
+        QFileDialog::getOpenFileName(this, tr("Open Scene"), QString(), tr("Scenes (*.json);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!hostsim::Host::instance().loadSceneFile(path, &error))
+        QMessageBox::warning(this, tr("Open Scene"), tr("The scene %1 was refused:\n%2").arg(path, error));
+}
+
+} // namespace kestrix::workbench

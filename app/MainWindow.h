@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QDialog;
+
+namespace kestrix::workbench {
+
+struct DialogEntry;
+
+// The workbench's window: the frames of the current page, Edit > Undo and Redo over the
+// host's undo stack, the journal of assignments, and one menu entry per library dialog.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Opens the entry's dialog as a host does; null when the dialog may not be offered now.
+    QDialog* openDialog(const DialogEntry& entry);
+
+private:
+    void createMenus();
+    void addDialogEntries();
+    void updateUndoActions();
+    void openSceneFile();
+
+    class Private;
+    std::unique_ptr<Private> d;
+};
+
+} // namespace kestrix::workbench

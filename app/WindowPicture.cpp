@@ -1,0 +1,71 @@
+#include "WindowPicture.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QImageWriter>
+#include <QPainter>
+#include <QPalette>
+#include <QPixmap>
+#include <QWidget>
+
+#include <algorithm>
+#include <vector>
+
+namespace kestrix::workbench {
+
+namespace {
+
+constexpr int Gap = 16;
+
+QImage grabWindow(QWidget& window)
+{
+    QImage image = window.grab().toImage();
+    // Composed in device pixels: every window is drawn at the scale it was grabbed at.
+    image.setDevicePixelRatio(1.0);
+    return image;
+}
+
+} // namespace
+
+QImage WindowPicture::compose(QWidget& mainWindow)
+{
+    const QImage mainImage = grabWindow(mainWindow);
+    std::vector<QImage> dialogImages;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget != &mainWindow && widget->isVisible() && qobject_cast<QDialog*>(widget))
+            dialogImages.push_back(grabWindow(*widget));
+    }
+
+    // The dialogs stand in one column to the right of the main window.
+    int dialogsWidth = 0;
+    int dialogsHeight = 0;
+    for (const QImage& image : dialogImages) {
+        dialogsWidth = std::max(dialogsWidth, image.width());
+        dialogsHeight += (dialogsHeight > 0 ? Gap : 0) + image.height();
+    }
+    const int width = mainImage.width() + (dialogImages.empty() ? 0 : Gap + dialogsWidth);
+    const int height = std::max(mainImage.height(), dialogsHeight);
+
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(mainWindow.palette().color(QPalette::Dark));
+    QPainter painter(&picture);
+    painter.drawImage(0, 0, mainImage);
+    int y = 0;
+    for (const QImage& image : dialogImages) {
+        painter.drawImage(mainImage.width() + Gap, y, image);
+        y += image.height() + Gap;
+    }
+    return picture;
+}
+
+bool WindowPicture::write(QWidget& mainWindow, const QString& path, QString* error)
+{
+    QImageWriter writer(path, "png");
+    if (writer.write(compose(mainWindow)))
+        return true;
+    if (error)
+        *error = writer.errorString();
+    return false;
+}
+
+} // namespace kestrix::workbench

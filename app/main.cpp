@@ -1,0 +1,109 @@
+#include "CommandLineParser.h"
+#include "DialogCatalog.h"
+#include "MainWindow.h"
+#include "WindowPicture.h"
+
+#include "hostsim/Host.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileInfo>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+// Exit statuses: bad input of any kind is 2, so that scripts can tell it from a failed run.
+constexpr int ExitBadInput = 2;
+constexpr int ExitFailure = 1;
+
+// The windows settle (layouts, idle-time refreshes of the dialogs) before the picture is taken.
+constexpr int ScreenshotDelayMilliseconds = 300;
+
+void printTo(std::FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+int reportBadInput(const QString& programName, const QString& message)
+{
+    printTo(stderr, QStringLiteral("%1: %2\n").arg(programName, message));
+    return ExitBadInput;
+}
+
+bool loadScene(const kestrix::workbench::WorkbenchOptions& options, QString* error)
+{
+    auto& host = kestrix::hostsim::Host::instance();
+    if (!options.sceneFile.isEmpty()) {
+        QString reason;
+        if (host.loadSceneFile(options.sceneFile, &reason))
+            return true;
+        *error = QStringLiteral("The scene %1 was refused: %2").arg(options.sceneFile, reason);
+        return false;
+    }
+    if (!options.generatorSpecification.isEmpty()) {
+        QString reason;
+        if (host.loadGeneratedScene(options.generatorSpecification, &reason))
+            return true;
+        *error = QStringLiteral("Cannot generate the scene %1: %2").arg(options.generatorSpecification, reason);
+        return false;
+    }
+    host.loadDemoScene();
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int index = 0; index < argc; ++index)
+        arguments.append(QString::fromLocal8Bit(argv[index]));
+    const QString programName = argc > 0 ? QFileInfo(arguments.constFirst()).fileName() : QStringLiteral("kxworkbench");
+
+    kestrix::workbench::CommandLineParser parser;
+    if (!parser.parse(arguments))
+        return reportBadInput(programName,
+                              parser.errorText() + QStringLiteral("\nTry '%1 --help'.").arg(programName));
+    const kestrix::workbench::WorkbenchOptions& options = parser.options();
+    if (options.help) {
+        printTo(stdout, kestrix::workbench::CommandLineParser::usage(programName));
+        return 0;
+    }
+    // The platform is chosen when the application object is made.
+    if (options.offscreen)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kestrix Workbench"));
+
+    QString error;
+    if (!loadScene(options, &error))
+        return reportBadInput(programName, error);
+
+    kestrix::workbench::MainWindow window;
+    window.show();
+
+    if (!options.dialogToOpen.isEmpty()) {
+        const kestrix::workbench::DialogEntry* entry = kestrix::workbench::DialogCatalog::find(options.dialogToOpen);
+        if (!entry || !window.openDialog(*entry))
+            return reportBadInput(programName,
+                                  QStringLiteral("The dialog %1 cannot be opened on this scene.").arg(options.dialogToOpen));
+    }
+
+    if (!options.screenshotFile.isEmpty()) {
+        QTimer::singleShot(ScreenshotDelayMilliseconds, &window, [&] {
+            QString writeError;
+            if (kestrix::workbench::WindowPicture::write(window, options.screenshotFile, &writeError)) {
+                QApplication::exit(0);
+                return;
+            }
+            printTo(stderr, QStringLiteral("%1: cannot write %2: %3\n")
+                                .arg(programName, options.screenshotFile, writeError));
+            QApplication::exit(ExitFailure);
+        });
+    }
+    return QApplication::exec();
+}
