@@ -32,7 +32,7 @@ private:
     std::function<void()> m_onClicked;
     std::shared_ptr<const propertymanager::RelevanceInterface> m_relevance;
     QMetaObject::Connection m_clickedConnection;
-    signals::SignalConnectionCollection m_connections;
+    signalling::SignalConnectionCollection m_connections;
 };
 
 } // namespace kestrix::propertybindings

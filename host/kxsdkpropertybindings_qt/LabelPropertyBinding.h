@@ -28,7 +28,7 @@ public:
 private:
     QPointer<QLabel> m_label;
     std::shared_ptr<PropertyAbstract<std::string>> m_property;
-    signals::SignalConnectionCollection m_connections;
+    signalling::SignalConnectionCollection m_connections;
 };
 
 } // namespace kestrix::propertybindings

@@ -20,7 +20,7 @@ public:
 
 private:
     std::shared_ptr<const PropertyAbstract<bool>> m_property;
-    signals::SignalConnectionCollection m_connections;
+    signalling::SignalConnectionCollection m_connections;
 };
 
 } // namespace kestrix::propertymanager

@@ -14,7 +14,7 @@ public:
 
 private:
     bool m_relevantWhenDataSetExists;
-    signals::SignalConnectionCollection m_connections;
+    signalling::SignalConnectionCollection m_connections;
 };
 
 } // namespace kestrix::propertymanager

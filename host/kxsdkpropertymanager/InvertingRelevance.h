@@ -15,7 +15,7 @@ public:
 
 private:
     std::shared_ptr<const RelevanceInterface> m_operand;
-    signals::SignalConnectionCollection m_connections;
+    signalling::SignalConnectionCollection m_connections;
 };
 
 } // namespace kestrix::propertymanager

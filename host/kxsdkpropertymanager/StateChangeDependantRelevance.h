@@ -16,7 +16,7 @@ public:
 
 private:
     std::function<bool()> m_predicate;
-    signals::SignalConnectionCollection m_connections;
+    signalling::SignalConnectionCollection m_connections;
 };
 
 } // namespace kestrix::propertymanager

@@ -4,7 +4,8 @@
 
 #include <vector>
 
-namespace kestrix::signals {
+// Not "signals": Qt defines that word as a macro.
+namespace kestrix::signalling {
 
 // Keeps connections and disconnects all of them when it is destroyed.
 class SignalConnectionCollection {
@@ -27,4 +28,4 @@ private:
     std::vector<boost::signals2::connection> m_connections;
 };
 
-} // namespace kestrix::signals
+} // namespace kestrix::signalling
