@@ -69,7 +69,7 @@ private:
 
     UniqueID_t m_frameId;
     ModelAbstract* m_subModelAbstract;
-    signals::SignalConnectionCollection m_connections;
+    signalling::SignalConnectionCollection m_connections;
 };
 
 } // namespace kestrix::sdk::ui::dialogs::zonestyle::intern::models

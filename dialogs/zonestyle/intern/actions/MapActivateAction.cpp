@@ -1,0 +1,67 @@
+#include "dialogs/zonestyle/intern/actions/MapActivateAction.h"
+
+#include <kxtoolbox/CheckedStyleValue.h>
+#include <kxtoolbox/Set.h>
+
+namespace kestrix::sdk::ui::dialogs::zonestyle::intern::actions {
+
+MapActivateAction::MapActivateAction(const QModelIndexList& indexes, QList<QAction*>* menuList, int mode,
+                                     const std::string& activeSetKeyword)
+    : Action(textForMode(mode), indexes, menuList), m_mode(mode), m_keyword(activeSetKeyword)
+{
+}
+
+QString MapActivateAction::textForMode(int mode)
+{
+    switch (mode) {
+    case Mode_Activate: return tr("Activate");
+    case Mode_Deactivate: return tr("Deactivate");
+    case Mode_ShowSelectedOnly: return tr("Show selected only");
+    case Mode_Invert: return tr("Invert");
+    default: return {};
+    }
+}
+
+void MapActivateAction::write(const QModelIndexList& cells, bool activate) const
+{
+    if (cells.isEmpty())
+        return;
+    const toolbox::Set maps = mapSetOf(cells);
+    toolbox::CheckedStyleValue(m_keyword.c_str())
+        .set(maps, nullptr, -1, -1, activate ? AssignOp_PlusEquals : AssignOp_MinusEquals);
+}
+
+void MapActivateAction::execute()
+{
+    if (indexes().isEmpty())
+        return;
+    switch (m_mode) {
+    case Mode_Activate:
+        write(indexes(), true);
+        break;
+    case Mode_Deactivate:
+        write(indexes(), false);
+        break;
+    case Mode_ShowSelectedOnly:
+        write(indexes(), true);
+        write(unselectedIndexes(), false);
+        break;
+    case Mode_Invert: {
+        QModelIndexList unchecked;
+        QModelIndexList checked;
+        for (const QModelIndex& index : indexes()) {
+            if (index.data(Qt::CheckStateRole).toInt() == Qt::Checked)
+                checked.append(index);
+            else
+                unchecked.append(index);
+        }
+        write(unchecked, true);
+        write(checked, false);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+} // namespace kestrix::sdk::ui::dialogs::zonestyle::intern::actions
