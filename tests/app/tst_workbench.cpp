@@ -1,0 +1,249 @@
+// The workbench as its users start it: the executable, its command line, exit statuses and
+// the picture it writes.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    bool finished = false;
+    int exitCode = -1;
+    QString output;
+    QString errors;
+};
+
+// Distinct colours in a sample of the picture: a blank or single-colour picture has few.
+int distinctColours(const QImage& image)
+{
+    QSet<QRgb> colours;
+    const int step = 3;
+    for (int y = 0; y < image.height(); y += step) {
+        for (int x = 0; x < image.width(); x += step)
+            colours.insert(image.pixel(x, y));
+    }
+    return colours.size();
+}
+
+} // namespace
+
+class TestWorkbench : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void helpPrintsTheUsage();
+    void badCommandLineIsRefused_data();
+    void badCommandLineIsRefused();
+    void refusedSceneFileIsReported_data();
+    void refusedSceneFileIsReported();
+    void screenshotShowsTheDemoScene();
+    void openDialogIsComposedBesideTheWindow();
+    void sceneFileAndGeneratedScenesAreShown_data();
+    void sceneFileAndGeneratedScenesAreShown();
+    void unwritableScreenshotFails();
+
+private:
+    Run run(const QStringList& arguments) const;
+    QString picturePath(const QString& name) const { return m_directory.filePath(name); }
+
+    QString m_executable;
+    QTemporaryDir m_directory;
+};
+
+Run TestWorkbench::run(const QStringList& arguments) const
+{
+    QProcess process;
+    process.start(m_executable, arguments);
+    Run result;
+    if (!process.waitForStarted())
+        return result;
+    result.finished = process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit;
+    if (!result.finished)
+        process.kill();
+    result.exitCode = process.exitCode();
+    result.output = QString::fromLocal8Bit(process.readAllStandardOutput());
+    result.errors = QString::fromLocal8Bit(process.readAllStandardError());
+    return result;
+}
+
+void TestWorkbench::initTestCase()
+{
+    m_executable = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../app/kxworkbench"));
+    QVERIFY2(QFileInfo(m_executable).isExecutable(), qPrintable(m_executable + QStringLiteral(" is not built")));
+    QVERIFY(m_directory.isValid());
+}
+
+void TestWorkbench::helpPrintsTheUsage()
+{
+    for (const QString& option : {QStringLiteral("--help"), QStringLiteral("-h")}) {
+        const Run result = run({option});
+        QVERIFY(result.finished);
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY2(result.output.startsWith(QStringLiteral("Usage: kxworkbench")), qPrintable(result.output));
+        for (const char* expected : {"--scene FILE", "--generate KIND:N", "--open NAME", "zonestyle", "--offscreen",
+                                     "--screenshot FILE"})
+            QVERIFY2(result.output.contains(QLatin1String(expected)), expected);
+    }
+}
+
+void TestWorkbench::badCommandLineIsRefused_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("expectedMessage");
+
+    QTest::newRow("unknown option") << QStringList{"--bogus"} << QStringLiteral("bogus");
+    QTest::newRow("missing scene file") << QStringList{"--scene"} << QStringLiteral("--scene");
+    QTest::newRow("empty scene file") << QStringList{"--scene="} << QStringLiteral("--scene");
+    QTest::newRow("missing dialog name") << QStringList{"--open"} << QStringLiteral("--open");
+    QTest::newRow("stray argument") << QStringList{"stray"} << QStringLiteral("stray");
+    QTest::newRow("unknown plot kind") << QStringList{"--generate", "surface:10"} << QStringLiteral("surface:10");
+    QTest::newRow("no map count") << QStringList{"--generate", "xy:"} << QStringLiteral("xy:");
+    QTest::newRow("no kind") << QStringList{"--generate", "100"} << QStringLiteral("100");
+    QTest::newRow("zero maps") << QStringList{"--generate", "polar:0"} << QStringLiteral("polar:0");
+    QTest::newRow("negative maps") << QStringList{"--generate", "field2d:-5"} << QStringLiteral("field2d:-5");
+    QTest::newRow("too many maps") << QStringList{"--generate", "field3d:99999999999"} << QStringLiteral("field3d:99999999999");
+    QTest::newRow("scene and generator") << QStringList{"--scene", "a.json", "--generate", "xy:3"} << QStringLiteral("--generate");
+    QTest::newRow("unknown dialog") << QStringList{"--open", "nosuch"} << QStringLiteral("nosuch");
+    QTest::newRow("dialog not available") << QStringList{"--open", "export"} << QStringLiteral("export");
+    QTest::newRow("option given twice") << QStringList{"--open", "zonestyle", "--open", "zonestyle"}
+                                        << QStringLiteral("more than once");
+}
+
+void TestWorkbench::badCommandLineIsRefused()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, expectedMessage);
+
+    // Were the input accepted, the run would still end: with a picture and status 0.
+    const QString picture = picturePath(QStringLiteral("refused.png"));
+    const Run result = run(QStringList{"--offscreen", "--screenshot", picture} + arguments);
+    QVERIFY(result.finished);
+    QCOMPARE(result.exitCode, 2);
+    QVERIFY2(result.errors.contains(expectedMessage), qPrintable(result.errors));
+    QVERIFY(!QFile::exists(picture));
+}
+
+void TestWorkbench::refusedSceneFileIsReported_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("contents");
+
+    QTest::newRow("missing file") << QStringLiteral("missing.json") << QByteArray();
+    QTest::newRow("not JSON") << QStringLiteral("broken.json") << QByteArray("{ \"pages\": [ ");
+    QTest::newRow("unknown key") << QStringLiteral("unknown-key.json") << QByteArray("{ \"pagez\": [] }");
+    QTest::newRow("zone out of range")
+        << QStringLiteral("zone-range.json")
+        << QByteArray("{ \"pages\": [ { \"frames\": [ { \"name\": \"F\", \"plotType\": 3, \"variables\": [\"X\", \"Y\"],"
+                      " \"zones\": [ { \"name\": \"z\", \"ordered\": true, \"imax\": 4, \"jmax\": 1, \"kmax\": 1 } ],"
+                      " \"lineMaps\": [ { \"name\": \"m\", \"zone\": 7, \"x\": 1, \"y\": 2 } ] } ] } ] }");
+}
+
+void TestWorkbench::refusedSceneFileIsReported()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, contents);
+
+    const QString scene = picturePath(fileName);
+    if (!contents.isEmpty()) {
+        QFile file(scene);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+    }
+    const QString picture = picturePath(QStringLiteral("refused-scene.png"));
+    const Run result = run({"--offscreen", "--scene", scene, "--screenshot", picture});
+    QVERIFY(result.finished);
+    QCOMPARE(result.exitCode, 2);
+    QVERIFY2(result.errors.contains(fileName), qPrintable(result.errors));
+    QVERIFY(!QFile::exists(picture));
+}
+
+void TestWorkbench::screenshotShowsTheDemoScene()
+{
+    const QString picture = picturePath(QStringLiteral("demo.png"));
+    const Run result = run({"--offscreen", "--screenshot", picture});
+    QVERIFY(result.finished);
+    QVERIFY2(result.exitCode == 0, qPrintable(result.errors));
+
+    QImage image;
+    QVERIFY(image.load(picture, "PNG"));
+    QVERIFY(image.width() >= 400 && image.height() >= 300);
+    QVERIFY(distinctColours(image) > 8);
+}
+
+void TestWorkbench::openDialogIsComposedBesideTheWindow()
+{
+    const QString windowOnly = picturePath(QStringLiteral("window.png"));
+    const QString withDialog = picturePath(QStringLiteral("zonestyle.png"));
+    const Run plain = run({"--offscreen", "--screenshot", windowOnly});
+    const Run opened = run({"--offscreen", "--open", "zonestyle", "--screenshot", withDialog});
+    QVERIFY(plain.finished && opened.finished);
+    QVERIFY2(plain.exitCode == 0, qPrintable(plain.errors));
+    QVERIFY2(opened.exitCode == 0, qPrintable(opened.errors));
+
+    QImage windowImage;
+    QImage dialogImage;
+    QVERIFY(windowImage.load(windowOnly, "PNG"));
+    QVERIFY(dialogImage.load(withDialog, "PNG"));
+    QVERIFY(dialogImage.width() > windowImage.width());
+    QVERIFY(dialogImage.height() >= windowImage.height());
+    // The main window stands unchanged at the left of the composed picture.
+    QCOMPARE(dialogImage.copy(0, 0, windowImage.width(), windowImage.height() / 2)
+                 .convertToFormat(QImage::Format_RGB32),
+             windowImage.copy(0, 0, windowImage.width(), windowImage.height() / 2)
+                 .convertToFormat(QImage::Format_RGB32));
+}
+
+void TestWorkbench::sceneFileAndGeneratedScenesAreShown_data()
+{
+    QTest::addColumn<QStringList>("sceneArguments");
+
+    QTest::newRow("field3d") << QStringList{"--generate", "field3d:2000"};
+    QTest::newRow("field2d") << QStringList{"--generate", "field2d:10"};
+    QTest::newRow("xy") << QStringList{"--generate", "xy:500", "--open", "zonestyle"};
+    QTest::newRow("polar") << QStringList{"--generate", "polar:3"};
+    QTest::newRow("scene file") << QStringList{"--scene", "scene.json"};
+}
+
+void TestWorkbench::sceneFileAndGeneratedScenesAreShown()
+{
+    QFETCH(QStringList, sceneArguments);
+
+    QFile scene(picturePath(QStringLiteral("scene.json")));
+    QVERIFY(scene.open(QIODevice::WriteOnly));
+    scene.write("{ \"pages\": [ { \"frames\": [ { \"name\": \"Profile\", \"plotType\": 3, \"variables\": [\"X\", \"Y\"],"
+                " \"zones\": [ { \"name\": \"z\", \"ordered\": true, \"imax\": 4, \"jmax\": 1, \"kmax\": 1 } ],"
+                " \"lineMaps\": [ { \"name\": \"&ZN&: &DV&\", \"zone\": 1, \"x\": 1, \"y\": 2 } ] } ] } ] }");
+    scene.close();
+    for (QString& argument : sceneArguments) {
+        if (argument == QLatin1String("scene.json"))
+            argument = scene.fileName();
+    }
+
+    const QString picture = picturePath(QStringLiteral("scene.png"));
+    QFile::remove(picture);
+    const Run result = run(QStringList{"--offscreen", "--screenshot", picture} + sceneArguments);
+    QVERIFY(result.finished);
+    QVERIFY2(result.exitCode == 0, qPrintable(result.errors));
+    QImage image;
+    QVERIFY(image.load(picture, "PNG"));
+    QVERIFY(distinctColours(image) > 8);
+}
+
+void TestWorkbench::unwritableScreenshotFails()
+{
+    const QString picture = picturePath(QStringLiteral("no/such/directory/picture.png"));
+    const Run result = run({"--offscreen", "--screenshot", picture});
+    QVERIFY(result.finished);
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY2(result.errors.contains(picture), qPrintable(result.errors));
+}
+
+QTEST_GUILESS_MAIN(TestWorkbench)
+#include "tst_workbench.moc"
