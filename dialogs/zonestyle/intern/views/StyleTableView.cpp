@@ -1,0 +1,375 @@
+#include "dialogs/zonestyle/intern/views/StyleTableView.h"
+
+#include "dialogs/uicontrols/SelectedRows.h"
+#include "dialogs/zonestyle/intern/models/EditorKind.h"
+#include "dialogs/zonestyle/intern/models/ModelAbstract.h"
+#include "dialogs/zonestyle/intern/views/BooleanItemDelegate.h"
+#include "dialogs/zonestyle/intern/views/ColorItemDelegate.h"
+#include "dialogs/zonestyle/intern/views/ColumnWidthStore.h"
+#include "dialogs/zonestyle/intern/views/ComboBoxDialog.h"
+#include "dialogs/zonestyle/intern/views/ItemDelegate.h"
+#include "dialogs/zonestyle/intern/views/ListBoxDialog.h"
+#include "dialogs/zonestyle/intern/views/ListItemDelegate.h"
+#include "dialogs/zonestyle/intern/views/TextEditDialog.h"
+#include "dialogs/zonestyle/intern/views/TextItemDelegate.h"
+
+#include <common_ui_qt/ComboBoxAutoFilter.h>
+#include <kxsdkbase/KernelApi.h>
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace kestrix::sdk::ui::dialogs::zonestyle::intern::views {
+
+using uicontrols::SelectedRows;
+
+namespace {
+
+// Owns a popup for one scope, unless the popup's parent destroyed it first while it ran.
+template <typename Popup>
+class ScopedPopup {
+public:
+    explicit ScopedPopup(Popup* popup) : m_popup(popup) {}
+    ScopedPopup(const ScopedPopup&) = delete;
+    ScopedPopup& operator=(const ScopedPopup&) = delete;
+    ~ScopedPopup() { delete m_popup.data(); }
+
+    Popup* operator->() const { return m_popup.data(); }
+    // Runs the popup; true when it was accepted and still exists.
+    bool runAccepted()
+    {
+        if (!m_popup)
+            return false;
+        const int result = m_popup->run();
+        return m_popup && result == QDialog::Accepted;
+    }
+
+private:
+    QPointer<Popup> m_popup;
+};
+
+QStringList choicesOf(const QModelIndex& index)
+{
+    return index.data(Qt::EditRole).toStringList();
+}
+
+std::optional<QVariant> rowWithin(int row, const QStringList& choices)
+{
+    if (row < 0 || row >= choices.size())
+        return std::nullopt;
+    return QVariant(row);
+}
+
+std::optional<QVariant> editText(const QPoint& position, QWidget* parent, const QString& text)
+{
+    ScopedPopup<TextEditDialog> popup(new TextEditDialog(position, parent, text));
+    if (!popup.runAccepted())
+        return std::nullopt;
+    return QVariant(popup->text());
+}
+
+// Line-map names are edited as plain text; their codes are kept as typed.
+std::optional<QVariant> editLineMapText(const QPoint& position, QWidget* parent, const QString& text)
+{
+    return editText(position, parent, text);
+}
+
+std::optional<QVariant> chooseFromList(const QPoint& position, QWidget* parent, const QStringList& choices,
+                                       const QString& current, int width)
+{
+    ScopedPopup<ListBoxDialog> popup(new ListBoxDialog(position, parent, choices, current, width));
+    if (!popup.runAccepted())
+        return std::nullopt;
+    return rowWithin(popup->currentRow(), choices);
+}
+
+std::optional<QVariant> chooseFromComboBox(const QPoint& position, QWidget* parent, const QStringList& choices,
+                                           const QString& current, int width)
+{
+    ScopedPopup<ComboBoxDialog> popup(new ComboBoxDialog(position, parent, choices, current, width));
+    kestrix::ui::ComboBoxAutoFilter* comboBox = popup->comboBox();
+    comboBox->setEditable(true);
+    comboBox->setCompleterAttributes(true, QCompleter::PopupCompletion, Qt::CaseInsensitive, Qt::ElideRight,
+                                     Qt::MatchContains);
+    comboBox->setEditText(current);
+    if (QLineEdit* lineEdit = comboBox->lineEdit())
+        lineEdit->selectAll();
+    if (!popup.runAccepted())
+        return std::nullopt;
+    // Text typed but not yet confirmed in the combo box still names the choice.
+    popup->comboBox()->validateEntry();
+    return rowWithin(popup->currentIndex(), choices);
+}
+
+ItemDelegate* createDelegate(StyleTableView* view, int editorKind, int parameter)
+{
+    switch (editorKind) {
+    case models::EditorKind_TextWithPopup:
+    case models::EditorKind_Text:
+        return new TextItemDelegate(view, parameter);
+    case models::EditorKind_ListWithPopup:
+    case models::EditorKind_List:
+        return new ListItemDelegate(view, parameter, false, false);
+    case models::EditorKind_EditableList:
+        return new ListItemDelegate(view, parameter, true, false);
+    case models::EditorKind_FilteredListWithPopup:
+        return new ListItemDelegate(view, parameter, true, true);
+    case models::EditorKind_Boolean:
+        return new BooleanItemDelegate(view);
+    case models::EditorKind_Color:
+        return new ColorItemDelegate(view);
+    default:
+        return new ItemDelegate(view);
+    }
+}
+
+int currentPlotType()
+{
+    return static_cast<int>(VexUtilFrameGetPlotType());
+}
+
+} // namespace
+
+class StyleTableView::Private {
+public:
+    QPointer<models::ModelAbstract> model;
+    int tabIndex = 0;
+    std::vector<QPointer<ItemDelegate>> delegates;
+    QMetaObject::Connection sectionCountConnection;
+};
+
+StyleTableView::StyleTableView(QWidget* parent) : uicontrols::TableView(parent), d(std::make_unique<Private>())
+{
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(0);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    installEventFilter(this);
+    setWordWrap(false);
+    setTabKeyNavigation(false);
+}
+
+StyleTableView::~StyleTableView() = default;
+
+void StyleTableView::setModel(models::ModelAbstract* model, int tabIndex)
+{
+    disconnect(d->sectionCountConnection);
+    d->model = model;
+    uicontrols::TableView::setModel(model);
+    d->tabIndex = tabIndex;
+    installDelegates();
+    fitColumnWidths(false);
+    d->sectionCountConnection = connect(verticalHeader(), &QHeaderView::sectionCountChanged, this,
+                                        &StyleTableView::sectionCountChanged);
+}
+
+void StyleTableView::setModel(QAbstractItemModel* model)
+{
+    setModel(qobject_cast<models::ModelAbstract*>(model), d->tabIndex);
+}
+
+models::ModelAbstract* StyleTableView::styleModel() const
+{
+    return d->model;
+}
+
+int StyleTableView::tabIndex() const
+{
+    return d->tabIndex;
+}
+
+void StyleTableView::installDelegates()
+{
+    for (int column = 0; column < static_cast<int>(d->delegates.size()); ++column)
+        setItemDelegateForColumn(column, nullptr);
+    // Later, not at once: this may run while one of these delegates handles an event.
+    for (const QPointer<ItemDelegate>& delegate : d->delegates) {
+        if (delegate)
+            delegate->deleteLater();
+    }
+    d->delegates.clear();
+    if (!d->model)
+        return;
+    const int columns = d->model->columnCount();
+    d->delegates.reserve(columns);
+    for (int column = 0; column < columns; ++column) {
+        ItemDelegate* delegate = createDelegate(this, d->model->editorKind(column), d->model->editorParameter(column));
+        setItemDelegateForColumn(column, delegate);
+        d->delegates.emplace_back(delegate);
+    }
+}
+
+// A table without rows has nothing to measure: its columns get their titles' widths and
+// nothing is stored, so that the first table with rows measures.
+void StyleTableView::fitColumnWidths(bool remeasure)
+{
+    if (!d->model)
+        return;
+    const int columns = d->model->columnCount();
+    if (columns == 0)
+        return;
+    const int rows = d->model->rowCount();
+    for (int column = 0; column < columns; ++column) {
+        const QSize hint = rows > 0 ? sizeHintForIndex(d->model->index(rows - 1, column)) : QSize();
+        if (column == 0 && hint.height() > 0 && verticalHeader()->defaultSectionSize() != hint.height())
+            verticalHeader()->setDefaultSectionSize(hint.height());
+        const int stored = storedColumnWidth(column);
+        if (!remeasure && stored > 0) {
+            setColumnWidth(column, stored);
+            continue;
+        }
+        const int titleWidth = horizontalHeader()->sectionSizeHint(column);
+        if (rows == 0) {
+            setColumnWidth(column, titleWidth);
+            continue;
+        }
+        setColumnWidth(column, std::max(hint.width(), titleWidth));
+        storeColumnWidth(column);
+    }
+}
+
+void StyleTableView::storeColumnWidth(int column)
+{
+    if (!d->model || column < 0 || column >= d->model->columnCount())
+        return;
+    const int width = columnWidth(column);
+    if (width > 0)
+        ColumnWidthStore::setWidth(currentPlotType(), d->tabIndex, column, width);
+}
+
+int StyleTableView::storedColumnWidth(int column) const
+{
+    return ColumnWidthStore::width(currentPlotType(), d->tabIndex, column);
+}
+
+void StyleTableView::sectionCountChanged(int oldCount, int newCount)
+{
+    if (oldCount == 0 && newCount >= 1)
+        fitColumnWidths(true);
+}
+
+void StyleTableView::contextMenuEvent(QContextMenuEvent* event)
+{
+    const QModelIndex index = indexAt(event->pos());
+    if (!index.isValid() || !d->model) {
+        event->ignore();
+        return;
+    }
+    if ((d->model->flags(index) & Qt::ItemIsEditable) && runPopupEditor(*event, index)) {
+        event->accept();
+        return;
+    }
+    showColumnMenu(*event, index.column());
+}
+
+void StyleTableView::selectCellIfRowUnselected(const QModelIndex& index)
+{
+    QItemSelectionModel* selection = selectionModel();
+    if (selection && !SelectedRows::contains(SelectedRows::runs(*selection), index.row()))
+        selection->select(index, QItemSelectionModel::Select);
+}
+
+// The popup runs an event loop of its own, in which the host may change the maps and the
+// dialog may switch tables or close: the value goes to the rows selected when the popup
+// closes, and nowhere if the table has changed meanwhile.
+bool StyleTableView::runPopupEditor(const QContextMenuEvent& event, const QModelIndex& index)
+{
+    selectCellIfRowUnselected(index);
+    const int column = index.column();
+    const int kind = d->model->editorKind(column);
+    const QPoint position = event.globalPos();
+    QWidget* parent = parentWidget();
+    const QPointer<StyleTableView> self(this);
+    const QPointer<models::ModelAbstract> model(d->model);
+
+    std::optional<QVariant> value;
+    switch (kind) {
+    case models::EditorKind_TextWithPopup:
+        value = editText(position, parent, index.data(Qt::DisplayRole).toString());
+        break;
+    case models::EditorKind_ListWithPopup:
+        value = chooseFromList(position, parent, choicesOf(index), index.data(Qt::DisplayRole).toString(),
+                               storedColumnWidth(column));
+        break;
+    case models::EditorKind_FilteredListWithPopup:
+        value = chooseFromComboBox(position, parent, choicesOf(index), index.data(Qt::DisplayRole).toString(),
+                                   storedColumnWidth(column));
+        break;
+    case models::EditorKind_LineMapText:
+        value = editLineMapText(position, parent, index.data(Qt::EditRole).toString());
+        break;
+    default:
+        return false;
+    }
+    if (!self)
+        return true;
+    if (value && model && model == d->model) {
+        writeToSelectedRows(column, *value);
+        if (kind == models::EditorKind_ListWithPopup && self)
+            viewport()->update();
+    }
+    return true;
+}
+
+void StyleTableView::writeToSelectedRows(int column, const QVariant& value)
+{
+    QItemSelectionModel* selection = selectionModel();
+    if (!d->model || !selection || selection->model() != d->model || column >= d->model->columnCount())
+        return;
+    const QModelIndexList indexes = SelectedRows::indexes(*selection, column);
+    if (!indexes.isEmpty())
+        d->model->setDataForIndexes(indexes, value, Qt::EditRole);
+}
+
+void StyleTableView::showColumnMenu(QContextMenuEvent& event, int column)
+{
+    const std::unique_ptr<QList<QAction*>> actions(d->model->columnActions(selectionModel(), column));
+    if (!actions)
+        return;
+    // The menu's event loop may destroy the view and with it the menu; the actions are ours.
+    QList<QPointer<QAction>> ownedActions;
+    ownedActions.reserve(actions->size());
+    for (QAction* action : *actions)
+        ownedActions.append(action);
+    if (!actions->isEmpty()) {
+        event.accept();
+        const QPointer<QMenu> menu = new QMenu(this);
+        menu->addActions(*actions);
+        menu->exec(event.globalPos());
+        delete menu.data();
+    }
+    for (const QPointer<QAction>& action : ownedActions)
+        delete action.data();
+}
+
+QModelIndex StyleTableView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
+{
+    if (d->model && (!VexUtilDataSetIsAvailable() || VexUtilFrameGetUniqueID() != d->model->frameId()))
+        return currentIndex();
+    return uicontrols::TableView::moveCursor(cursorAction, modifiers);
+}
+
+QSize StyleTableView::minimumSizeHint() const
+{
+    const QAbstractItemModel* shown = model();
+    const int rows = shown ? shown->rowCount() : 0;
+    return QSize(1, rows > 0 ? 6 * sizeHintForRow(0) + 34 : 34);
+}
+
+bool StyleTableView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == this && event->type() == QEvent::MouseButtonRelease)
+        return true;
+    return uicontrols::TableView::eventFilter(watched, event);
+}
+
+} // namespace kestrix::sdk::ui::dialogs::zonestyle::intern::views
