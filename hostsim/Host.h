@@ -3,15 +3,19 @@
 #include <QByteArray>
 #include <QList>
 #include <QObject>
+#include <QPair>
 #include <QString>
 #include <QStringList>
-
-#include <memory>
 
 namespace kestrix::hostsim {
 
 // The stand-in host: an in-memory plotting kernel behind the host interface. Tests,
 // benchmarks and the workbench drive it through this class; the library only sees host/.
+//
+// The kernel starts with the demo scene. Every scene change (load, generation, clear)
+// resets the application settings (EXPORTSETUP, PRINTSETUP, INTERFACE, BASICSIZE) to their
+// defaults, clears the undo history and the pick list, and announces state change 10. The
+// scene format is described in docs/scene-format.md.
 class Host : public QObject {
     Q_OBJECT
 public:
@@ -31,11 +35,15 @@ public:
     bool loadSceneFile(const QString& path, QString* error = nullptr);
     bool loadSceneJson(const QByteArray& json, QString* error = nullptr);
     void loadDemoScene();
-    // "field3d:N", "field2d:N", "xy:N" or "polar:N": one frame with N maps.
+    // "field3d:N", "field2d:N", "xy:N" or "polar:N": one frame with N maps. Field scenes have
+    // one zone per map; line scenes one zone ("zone k") per map. Zone names (field scenes) and
+    // map names (line scenes) alternate "inlet 1", "outlet 2", "inlet 3", ..., and field maps
+    // carry the group number 1 (inlet) or 2 (outlet).
     bool loadGeneratedScene(const QString& specification, QString* error = nullptr);
+    // No pages and no frames.
     void clearScene();
 
-    // Pages and frames (1-based).
+    // Pages and frames (1-based). Changing the current page or frame announces state change 51.
     int pageCount() const;
     int currentPage() const;
     bool setCurrentPage(int page);
@@ -46,7 +54,8 @@ public:
     // The pick list: entries of (type, number) with type 15 a zone, 21 a line map.
     void setPickList(const QList<QPair<int, int>>& entries);
 
-    // Instrumentation.
+    // Instrumentation. Read and write counts count every low-level style access, refused
+    // ones included.
     quint64 styleReadCount() const;
     quint64 styleWriteCount() const;
     void resetStyleCounts();
@@ -54,7 +63,14 @@ public:
     int waitStateDepth() const;
     int undoDepth() const;
     int overrideCursorDepth() const;
-    // One line per assignment, e.g. "FIELDMAP MESH COLOR objects=1,2,3 op=255 value=5".
+    // One line per accepted assignment (style writes and line-map renames), also when the
+    // value was already set:
+    //   "<keywords>[ objects=<members>][ offset1=N][ offset2=N] op=<op> value=<value>"
+    // e.g. "FIELDMAP MESH COLOR objects=1,2,3 op=255 value=5". Members are listed one by one
+    // for up to 100 members and as runs beyond ("objects=1-50000,50002"); a per-map write
+    // that names no object shows "objects=all". Values: integers (booleans as 0/1) in
+    // decimal, floating-point values in shortest form ("0.4"), texts in double quotes, sets
+    // of maps like objects.
     QStringList journal() const;
     void clearJournal();
 
@@ -64,16 +80,16 @@ public:
     bool canUndo() const;
     bool canRedo() const;
     int undoStepCount() const;
+    int redoStepCount() const;
 
 signals:
     void journalAppended(const QString& line);
+    // The scene was replaced or the current page or frame changed.
     void sceneChanged();
 
 private:
     Host();
     ~Host() override;
-    class Private;
-    std::unique_ptr<Private> d;
 };
 
 } // namespace kestrix::hostsim

@@ -1,0 +1,172 @@
+// Locks, undo states, colours, axes, units, export sizes, fonts and kernel strings.
+
+#include "Kernel.h"
+#include "KernelHandles.h"
+
+#include <kxsdkbase/KernelApi.h>
+
+#include <QColor>
+
+#include <cstdlib>
+
+using kestrix::hostsim::kernel::Kernel;
+
+namespace {
+
+// The frame is 9 by 6 inches; sizes in points relate to its height.
+constexpr double FrameHeightInPoints = 432.0;
+constexpr double PointsPerScreenPixel = 0.75;
+
+double toFramePercent(Units_e units, double value)
+{
+    switch (units) {
+    case Units_Frame:
+    case Units_AxisPercentage:
+        return value;
+    case Units_Point:
+        // Conversions count points in hundredths, as the text-height callers pass them.
+        return value / 100.0 * 100.0 / FrameHeightInPoints;
+    case Units_Screen:
+        return value * PointsPerScreenPixel * 100.0 / FrameHeightInPoints;
+    case Units_Grid: {
+        double minimum = 0.0;
+        double maximum = 1.0;
+        VexUtilAxisGetRange('Y', 1, &minimum, &maximum);
+        const double span = maximum - minimum;
+        return span > 0.0 ? value * 100.0 / span : value;
+    }
+    default:
+        return value;
+    }
+}
+
+double fromFramePercent(Units_e units, double value)
+{
+    switch (units) {
+    case Units_Frame:
+    case Units_AxisPercentage:
+        return value;
+    case Units_Point:
+        return value * FrameHeightInPoints;
+    case Units_Screen:
+        return value * FrameHeightInPoints / 100.0 / PointsPerScreenPixel;
+    case Units_Grid: {
+        double minimum = 0.0;
+        double maximum = 1.0;
+        VexUtilAxisGetRange('Y', 1, &minimum, &maximum);
+        const double span = maximum - minimum;
+        return span > 0.0 ? value * span / 100.0 : value;
+    }
+    default:
+        return value;
+    }
+}
+
+QColor basicColor(int index)
+{
+    static const QColor named[16] = {
+        QColor(0, 0, 0),     QColor(255, 0, 0),   QColor(0, 255, 0),   QColor(0, 0, 255),
+        QColor(0, 255, 255), QColor(255, 255, 0), QColor(255, 0, 255), QColor(255, 255, 255),
+        QColor(128, 128, 128), QColor(128, 0, 0), QColor(0, 128, 0),   QColor(0, 0, 128),
+        QColor(0, 128, 128), QColor(128, 128, 0), QColor(128, 0, 128), QColor(192, 192, 192),
+    };
+    if (index < 16)
+        return named[index];
+    // The custom colours run around the hue circle in three brightness levels.
+    const int custom = index - 16;
+    const int hue = (custom % 16) * 360 / 16;
+    const int value = 255 - (custom / 16) * 64;
+    return QColor::fromHsv(hue, 200, value);
+}
+
+} // namespace
+
+void VexUtilLockStart(ImplicitMacroRecording_e)
+{
+    Kernel::instance().lockStart();
+}
+
+void VexUtilLockFinish()
+{
+    Kernel::instance().lockFinish();
+}
+
+void VexUtilUndoStateBegin(int)
+{
+    Kernel::instance().undoStateBegin();
+}
+
+void VexUtilUndoStateEnd(bool, bool doCommit)
+{
+    Kernel::instance().undoStateEnd(doCommit);
+}
+
+bool VexUtilColorMapGetBasicColorRGB(int basicColor, unsigned char* red, unsigned char* green, unsigned char* blue)
+{
+    if (basicColor < 0 || basicColor > 63)
+        return false;
+    const QColor color = ::basicColor(basicColor);
+    if (red)
+        *red = static_cast<unsigned char>(color.red());
+    if (green)
+        *green = static_cast<unsigned char>(color.green());
+    if (blue)
+        *blue = static_cast<unsigned char>(color.blue());
+    return true;
+}
+
+void VexUtilAxisGetRange(char axis, int axisNumber, double* minimum, double* maximum)
+{
+    const auto* frame = Kernel::instance().currentFrame();
+    const auto range = frame ? frame->axisRange(axis, axisNumber) : kestrix::hostsim::kernel::AxisRange{};
+    if (minimum)
+        *minimum = range.minimum;
+    if (maximum)
+        *maximum = range.maximum;
+}
+
+double VexUtilConvertUnits(Units_e oldUnits, Units_e newUnits, double value)
+{
+    if (oldUnits == newUnits)
+        return value;
+    return fromFramePercent(newUnits, toFramePercent(oldUnits, value));
+}
+
+int VexUtilGetDefaultExportImageWidth(ExportFormat_e, int exportRegion)
+{
+    // The frame, the page of all frames and the work area at 100 pixels per inch.
+    switch (exportRegion) {
+    case 0:
+        return 800;
+    case 1:
+        return 1050;
+    case 2:
+        return 1100;
+    default:
+        return 0;
+    }
+}
+
+void VexAppGetFontNameList(StringList_pa fontNames)
+{
+    if (!fontNames)
+        return;
+    for (const char* name : {"Times New Roman", "Helvetica", "Courier New", "Arial", "DejaVu Sans", "Symbol"})
+        fontNames->strings.emplace_back(name);
+}
+
+bool VexAppGetDefaultFontFamily(char** family)
+{
+    if (!family)
+        return false;
+    *family = strdup("Helvetica");
+    return true;
+}
+
+void VexUtilStringDealloc(char** string)
+{
+    if (!string)
+        return;
+    std::free(*string);
+    *string = nullptr;
+}
