@@ -1,0 +1,128 @@
+#include "dialogs/uicontrols/MapSelectionByPattern.h"
+
+#include "ui_MapSelectionByPattern.h"
+
+#include "propertybindings/TextFieldPropertyBinding.h"
+#include "propertymanager/MapSelectionByPatternPropertiesManager.h"
+
+#include <kxsdkpropertybindings_qt/ButtonBinding.h>
+#include <kxsdkpropertybindings_qt/LabelPropertyBinding.h>
+
+#include <vector>
+
+namespace kestrix::sdk::ui::dialogs::uicontrols {
+
+using kestrix::propertybindings::BindingInterface;
+using kestrix::propertybindings::ButtonBinding;
+using kestrix::propertybindings::LabelPropertyBinding;
+
+class MapSelectionByPattern::Private {
+public:
+    explicit Private(MapSelectionByPattern& owner);
+
+    void apply(SelectOption_s option);
+
+    ::Ui::MapSelectionByPattern ui;
+    propertymanager::MapSelectionByPatternPropertiesManager manager;
+    std::vector<std::shared_ptr<BindingInterface>> bindings;
+    MapSelectionByPattern& q;
+};
+
+MapSelectionByPattern::Private::Private(MapSelectionByPattern& owner)
+    : q(owner)
+{
+    ui.setupUi(&q);
+    // The label shows the form's text until its owner sets one.
+    manager.labelText()->setValue(ui.mapSelectionByPattern_pattern_label->text().toStdString());
+
+    bindings.push_back(std::make_shared<LabelPropertyBinding>(ui.mapSelectionByPattern_pattern_label,
+                                                              manager.labelText(),
+                                                              kestrix::propertybindings::WidgetUpdateMode_OnCommit));
+    // The pattern follows every keystroke, so that the buttons enable as the user types and
+    // can be clicked right away.
+    bindings.push_back(std::make_shared<propertybindings::TextFieldPropertyBinding<std::string>>(
+        *ui.mapSelectionByPattern_pattern_lineEdit, manager.pattern(),
+        kestrix::propertybindings::WidgetUpdateMode_Immediate));
+    bindings.push_back(std::make_shared<ButtonBinding>(
+        *ui.mapSelectionByPattern_apply_button, [this] { q.applyPatternToZones(); }, manager.applyRelevance()));
+    bindings.push_back(std::make_shared<ButtonBinding>(
+        *ui.mapSelectionByPattern_groups_button, [this] { q.applyPatternToGroups(); }, manager.applyRelevance()));
+    bindings.push_back(std::make_shared<ButtonBinding>(
+        *ui.mapSelectionByPattern_clear_button, [this] { q.resetPattern(); }, manager.clearRelevance()));
+
+    QObject::connect(ui.mapSelectionByPattern_pattern_lineEdit, &QLineEdit::returnPressed,
+                     ui.mapSelectionByPattern_apply_button, &QPushButton::click);
+}
+
+void MapSelectionByPattern::Private::apply(SelectOption_s option)
+{
+    Q_EMIT q.patternChanged(manager.pattern()->value(), option);
+    manager.selectionChanged()->setValue(false);
+    manager.lastAppliedPattern()->setValue(manager.pattern()->value());
+}
+
+MapSelectionByPattern::MapSelectionByPattern(QWidget* parent)
+    : QWidget(parent)
+    , d(std::make_unique<Private>(*this))
+{
+}
+
+MapSelectionByPattern::~MapSelectionByPattern() = default;
+
+QPushButton* MapSelectionByPattern::applyButton() const
+{
+    return d->ui.mapSelectionByPattern_apply_button;
+}
+
+QPushButton* MapSelectionByPattern::groupsButton() const
+{
+    return d->ui.mapSelectionByPattern_groups_button;
+}
+
+QPushButton* MapSelectionByPattern::clearButton() const
+{
+    return d->ui.mapSelectionByPattern_clear_button;
+}
+
+QLineEdit* MapSelectionByPattern::patternLineEdit() const
+{
+    return d->ui.mapSelectionByPattern_pattern_lineEdit;
+}
+
+void MapSelectionByPattern::setLabelText(const QString& text)
+{
+    d->manager.labelText()->setValue(text.toStdString());
+}
+
+propertymanager::MapSelectionByPatternPropertiesManager& MapSelectionByPattern::propertiesManager() const
+{
+    return d->manager;
+}
+
+void MapSelectionByPattern::applyPatternToZones()
+{
+    d->apply(SelectOption_MatchNames);
+}
+
+void MapSelectionByPattern::applyPatternToGroups()
+{
+    d->apply(SelectOption_MatchGroups);
+}
+
+void MapSelectionByPattern::resetPattern()
+{
+    propertymanager::MapSelectionByPatternPropertiesManager& manager = d->manager;
+    if (manager.pattern()->value().empty())
+        return;
+    manager.pattern()->setValue(std::string());
+    Q_EMIT patternChanged(std::string(), SelectOption_Cleared);
+    manager.selectionChanged()->setValue(false);
+    manager.lastAppliedPattern()->setValue(manager.pattern()->value());
+}
+
+void MapSelectionByPattern::selectionChanged()
+{
+    d->manager.selectionChanged()->setValue(true);
+}
+
+} // namespace kestrix::sdk::ui::dialogs::uicontrols
