@@ -1,0 +1,397 @@
+// Scenes of the stand-in kernel: loading JSON, refusing malformed scenes, the demo and
+// generated scenes, the current frame, the frame walk and the pick list.
+
+#include <hostsim/Host.h>
+
+#include <kxsdkintegrationmanager/StateChange.h>
+#include <kxsdkintegrationmanager/StateChangeEventObservable.h>
+#include <kxtoolbox/CheckedStyleValue.h>
+#include <kxtoolbox/Set.h>
+#include <signals/SignalConnectionCollection.h>
+
+#include <QtTest>
+
+using kestrix::hostsim::Host;
+using kestrix::toolbox::CheckedStyleValue;
+using kestrix::toolbox::StyleValue;
+
+namespace {
+
+const char* const GoodScene = R"({
+  "pages": [
+    { "name": "Main", "frames": [
+      { "name": "Wing", "plotType": 1, "variables": ["X", "Y", "Z", "P"],
+        "zones": [ { "name": "block 1", "ordered": true, "imax": 10, "jmax": 8, "kmax": 4, "volume": true },
+                   { "name": "block 2", "imax": 5, "jmax": 5, "kmax": 1 },
+                   { "name": "tets", "ordered": false, "nodes": 40, "elements": 90, "volume": true } ],
+        "fieldMaps": [ { "zones": [1, 3] }, { "zones": [2] } ],
+        "activeFieldMaps": [2],
+        "style": [ { "path": ["FIELDMAP", "MESH", "COLOR"], "objects": [1], "value": 3 },
+                   { "path": ["GLOBALCONTOUR", "VAR"], "offset1": 2, "value": 4 },
+                   { "path": ["FIELDLAYERS", "SHOWSHADE"], "value": true } ] },
+      { "name": "Lines", "plotType": 3, "variables": ["T", "U"],
+        "zones": [ { "name": "probe", "imax": 3, "values": { "T": [0, 1, 2], "U": [5, 6, 7.5] } } ],
+        "lineMaps": [ { "name": "&ZN&: &DV&", "zone": 1, "x": 1, "y": 2 }, { "name": "second" } ],
+        "axes": { "Y1": [-2, 3] } }
+    ] },
+    { "frames": [ { "name": "Empty" } ] }
+  ],
+  "current": { "page": 1, "frame": 2 },
+  "pickList": [ { "type": 21, "number": 2 }, { "type": 15, "number": 1 } ],
+  "style": [ { "path": ["EXPORTSETUP", "IMAGEWIDTH"], "value": 1234 } ]
+})";
+
+// A scene that differs from the good one only where a test makes it malformed.
+QByteArray malformed(const char* search, const char* replacement)
+{
+    QByteArray json(GoodScene);
+    const int at = json.indexOf(search);
+    if (at < 0)
+        qFatal("search text not in the scene: %s", search);
+    return json.replace(at, static_cast<int>(qstrlen(search)), replacement);
+}
+
+QString frameNames()
+{
+    QStringList names;
+    for (const Host::FrameInfo& frame : Host::instance().framesOfCurrentPage())
+        names << frame.name;
+    return names.join(QLatin1Char(','));
+}
+
+} // namespace
+
+class TestKernelScenes : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void goodSceneLoads();
+    void goodSceneFileLoads();
+    void malformedSceneIsRefusedAndPreviousKept_data();
+    void malformedSceneIsRefusedAndPreviousKept();
+    void missingFileIsRefused();
+    void demoSceneHasTheFourKindsOfFrames();
+    void generatedScenes_data();
+    void generatedScenes();
+    void generatedSceneSpecificationIsChecked();
+    void currentFrameChangeIsAnnounced();
+    void lightweightWalkVisitsEveryFrameAndRestores();
+    void pickListReportsZonesAndLineMaps();
+    void clearedSceneHasNoFrame();
+};
+
+void TestKernelScenes::init()
+{
+    Host::instance().loadDemoScene();
+}
+
+void TestKernelScenes::goodSceneLoads()
+{
+    QList<int> codes;
+    kestrix::signalling::SignalConnectionCollection connections;
+    connections.add(kestrix::sdk::integration::StateChangeEventObservable::getInstance().connect(
+        [&codes](const kestrix::toolbox::StateChangeEventInterface& event) { codes << event.getStateChange(); }));
+    QSignalSpy sceneChanged(&Host::instance(), &Host::sceneChanged);
+    QString error;
+    QVERIFY2(Host::instance().loadSceneJson(GoodScene, &error), qPrintable(error));
+    QCOMPARE(codes, QList<int>{StateChange_CompleteReset});
+    QCOMPARE(sceneChanged.count(), 1);
+
+    QCOMPARE(Host::instance().pageCount(), 2);
+    QCOMPARE(Host::instance().currentPage(), 1);
+    QCOMPARE(Host::instance().currentFrame(), 2);
+    const QList<Host::FrameInfo> frames = Host::instance().framesOfCurrentPage();
+    QCOMPARE(frames.size(), 2);
+    QCOMPARE(frames[0].name, QStringLiteral("Wing"));
+    QCOMPARE(frames[0].plotType, 1);
+    QCOMPARE(frames[0].zoneCount, 3);
+    QCOMPARE(frames[0].fieldMapCount, 2);
+    QCOMPARE(frames[1].lineMapCount, 2);
+    QVERIFY(frames[0].uniqueId != frames[1].uniqueId);
+
+    const auto wing = static_cast<UniqueID_t>(frames[0].uniqueId);
+    QVERIFY(VexUtilFieldMapHasVolumeZonesForFrame(wing, 1));
+    QVERIFY(!VexUtilFieldMapHasVolumeZonesForFrame(wing, 2));
+    QVERIFY(VexUtilFieldMapHasIJKOrderedZonesForFrame(wing, 1));
+    QVERIFY(!VexUtilFieldMapHasIJKOrderedZonesForFrame(wing, 2));
+    QVERIFY(VexUtilFieldMapHasOrderedZonesForFrame(wing, 2));
+    QCOMPARE(VexUtilFieldMapGetModeForFrame(wing, 1), 0);
+    QCOMPARE(VexUtilFieldMapGetModeForFrame(wing, 2), 1);
+    QCOMPARE(VexUtilFieldMapGetCandidateZoneForFrame(wing, 1), 1);
+    QCOMPARE(VexUtilFieldMapIsActiveForFrame(wing, 1), 0);
+    QCOMPARE(VexUtilFieldMapIsActiveForFrame(wing, 2), 1);
+    QVERIFY(VexUtilFieldLayerIsActiveForFrame(wing, "SHOWSHADE"));
+    QVERIFY(!VexUtilFieldLayerIsActiveForFrame(wing, "SHOWVECTOR"));
+    QVERIFY(!VexUtilFieldLayerIsActiveForFrame(wing, "NOSUCHLAYER"));
+    LgIndex_t i = 0, j = 0, k = 0;
+    VexUtilZoneGetInfoForFrame(wing, 1, &i, &j, &k);
+    QCOMPARE(QList<long>({i, j, k}), QList<long>({10, 8, 4}));
+    QVERIFY(!VexUtilZoneIsOrderedForFrame(wing, 3));
+
+    long color = 0;
+    QVERIFY(StyleValue::returnCodeOk(CheckedStyleValue("FIELDMAP", "MESH", "COLOR").get(color, 1)));
+    QCOMPARE(color, 0L); // the current frame is "Lines": it has a field map of its own
+    QVERIFY(Host::instance().setCurrentFrame(1));
+    QVERIFY(StyleValue::returnCodeOk(CheckedStyleValue("FIELDMAP", "MESH", "COLOR").get(color, 1)));
+    QCOMPARE(color, 3L);
+    QVERIFY(StyleValue::returnCodeOk(CheckedStyleValue("GLOBALCONTOUR", "VAR").get(color, 2)));
+    QCOMPARE(color, 4L);
+    QVERIFY(StyleValue::returnCodeOk(CheckedStyleValue("EXPORTSETUP", "IMAGEWIDTH").get(color)));
+    QCOMPARE(color, 1234L);
+
+    QVERIFY(Host::instance().setCurrentFrame(2));
+    double minimum = 0.0, maximum = 0.0;
+    VexUtilAxisGetRange('Y', 1, &minimum, &maximum);
+    QCOMPARE(minimum, -2.0);
+    QCOMPARE(maximum, 3.0);
+    char* name = nullptr;
+    QVERIFY(VexUtilLineMapGetName(1, &name));
+    QCOMPARE(QByteArray(name), QByteArray("probe: U"));
+    VexUtilStringDealloc(&name);
+    QVERIFY(Host::instance().setCurrentPage(2));
+    QVERIFY(!VexUtilDataSetIsAvailable());
+    QCOMPARE(frameNames(), QStringLiteral("Empty"));
+}
+
+void TestKernelScenes::goodSceneFileLoads()
+{
+    QTemporaryDir directory;
+    QVERIFY(directory.isValid());
+    const QString path = directory.filePath(QStringLiteral("scene.json"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(GoodScene);
+    file.close();
+    QString error;
+    QVERIFY2(Host::instance().loadSceneFile(path, &error), qPrintable(error));
+    QCOMPARE(frameNames(), QStringLiteral("Wing,Lines"));
+}
+
+void TestKernelScenes::malformedSceneIsRefusedAndPreviousKept_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<QString>("expectedError");
+
+    QTest::newRow("bad JSON") << malformed("\"current\": {", "\"current\" {") << "line 20, column 14: missing name separator";
+    QTest::newRow("not an object") << QByteArray("[1, 2]") << "scene: expected a JSON object";
+    QTest::newRow("no pages") << QByteArray("{}") << "pages: missing";
+    QTest::newRow("unknown key") << malformed("\"plotType\": 3", "\"plotTyp\": 3") << "pages[0].frames[1].plotTyp: unknown key";
+    QTest::newRow("wrong type") << malformed("\"jmax\": 8", "\"jmax\": \"8\"")
+                                << "pages[0].frames[0].zones[0].jmax: expected an integer from 1 to 100000000, got \"8\"";
+    QTest::newRow("zero size") << malformed("\"imax\": 5", "\"imax\": 0")
+                               << "pages[0].frames[0].zones[1].imax: expected an integer from 1 to 100000000, got 0";
+    QTest::newRow("flat volume") << malformed("\"kmax\": 1 }", "\"kmax\": 1, \"volume\": true }")
+                                 << "pages[0].frames[0].zones[1].volume: an ordered volume zone needs imax, jmax and kmax above 1";
+    QTest::newRow("zone out of range") << malformed("\"zones\": [2]", "\"zones\": [4]")
+                                       << "pages[0].frames[0].fieldMaps[1].zones[0]: zone 4 does not exist (there are 3)";
+    QTest::newRow("zone in two maps") << malformed("\"zones\": [2]", "\"zones\": [3, 2]")
+                                      << "pages[0].frames[0].fieldMaps[1].zones[0]: zone 3 already belongs to field map 1";
+    QTest::newRow("zone in no map") << malformed("{ \"zones\": [1, 3] }, ", "")
+                                    << "pages[0].frames[0].fieldMaps: zone 1 belongs to no field map";
+    QTest::newRow("line map zone") << malformed("\"zone\": 1, \"x\": 1", "\"zone\": 2, \"x\": 1")
+                                   << "pages[0].frames[1].lineMaps[0].zone: zone 2 does not exist (there are 1)";
+    QTest::newRow("line map variable") << malformed("\"y\": 2", "\"y\": 3")
+                                       << "pages[0].frames[1].lineMaps[0].y: variable 3 does not exist (there are 2)";
+    QTest::newRow("value count") << malformed("[5, 6, 7.5]", "[5, 6]")
+                                 << "pages[0].frames[1].zones[0].values.U: expected 3 values (one per node), got 2";
+    QTest::newRow("style value out of range") << malformed("\"objects\": [1], \"value\": 3", "\"objects\": [1], \"value\": 64")
+                                              << "pages[0].frames[0].style[0].value: value out of range for FIELDMAP MESH COLOR";
+    QTest::newRow("style value type") << malformed("\"objects\": [1], \"value\": 3", "\"objects\": [1], \"value\": \"red\"")
+                                      << "pages[0].frames[0].style[0].value: value of the wrong type for FIELDMAP MESH COLOR";
+    QTest::newRow("style object") << malformed("\"objects\": [1]", "\"objects\": [3]")
+                                  << "pages[0].frames[0].style[0].objects[0]: field map 3 does not exist (there are 2)";
+    QTest::newRow("style offset") << malformed("\"offset1\": 2", "\"offset1\": 9")
+                                  << "pages[0].frames[0].style[1].offset1: offsets not valid for GLOBALCONTOUR VAR";
+    QTest::newRow("style variable") << malformed("\"offset1\": 2, \"value\": 4", "\"offset1\": 2, \"value\": 5")
+                                    << "pages[0].frames[0].style[1].value: no such variable, zone or map for GLOBALCONTOUR VAR";
+    QTest::newRow("unknown style path") << malformed("\"SHOWSHADE\"", "\"SHOWSHADOW\"")
+                                        << "pages[0].frames[0].style[2].path: unknown style path \"FIELDLAYERS SHOWSHADOW\"";
+    QTest::newRow("application setting in a frame") << malformed("[\"FIELDLAYERS\", \"SHOWSHADE\"]", "[\"INTERFACE\", \"USEOFFSCREENBITMAP\"]")
+                                                    << "pages[0].frames[0].style[2].path: INTERFACE USEOFFSCREENBITMAP is an application setting";
+    QTest::newRow("current frame") << malformed("\"frame\": 2", "\"frame\": 3")
+                                   << "current.frame: expected an integer from 1 to 2, got 3";
+    QTest::newRow("pick type") << malformed("\"type\": 21", "\"type\": 22") << "pickList[0].type: expected 15 (zone) or 21 (line map)";
+    QTest::newRow("pick number") << malformed("\"number\": 2 }", "\"number\": 3 }")
+                                 << "pickList[0].number: line map 3 does not exist in the current frame (there are 2)";
+    QTest::newRow("data without variables") << malformed("\"name\": \"Empty\"", "\"name\": \"Empty\", \"zones\": []")
+                                            << "pages[1].frames[0].zones: a frame without variables has no data set";
+}
+
+void TestKernelScenes::malformedSceneIsRefusedAndPreviousKept()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(QString, expectedError);
+    const QString before = frameNames();
+    QCOMPARE(before, QStringLiteral("Wing,Section,Pressure,Polar"));
+    const UniqueID_t frameBefore = VexUtilFrameGetUniqueID();
+    QList<int> codes;
+    kestrix::signalling::SignalConnectionCollection connections;
+    connections.add(kestrix::sdk::integration::StateChangeEventObservable::getInstance().connect(
+        [&codes](const kestrix::toolbox::StateChangeEventInterface& event) { codes << event.getStateChange(); }));
+
+    QString error;
+    QVERIFY(!Host::instance().loadSceneJson(json, &error));
+    QVERIFY2(error.startsWith(expectedError), qPrintable(error));
+    QCOMPARE(frameNames(), before);
+    QCOMPARE(VexUtilFrameGetUniqueID(), frameBefore);
+    QVERIFY(codes.isEmpty());
+    long color = 0;
+    QVERIFY(StyleValue::returnCodeOk(CheckedStyleValue("FIELDMAP", "MESH", "COLOR").get(color, 1)));
+    QCOMPARE(color, 3L);
+}
+
+void TestKernelScenes::missingFileIsRefused()
+{
+    QString error;
+    QVERIFY(!Host::instance().loadSceneFile(QStringLiteral("/nonexistent/scene.json"), &error));
+    QVERIFY(error.startsWith(QStringLiteral("/nonexistent/scene.json: ")));
+    QCOMPARE(frameNames(), QStringLiteral("Wing,Section,Pressure,Polar"));
+}
+
+void TestKernelScenes::demoSceneHasTheFourKindsOfFrames()
+{
+    const QList<Host::FrameInfo> frames = Host::instance().framesOfCurrentPage();
+    QCOMPARE(frames.size(), 4);
+    QCOMPARE(frames[0].plotType, int(PlotType_Cartesian3D));
+    QCOMPARE(frames[1].plotType, int(PlotType_Cartesian2D));
+    QCOMPARE(frames[2].plotType, int(PlotType_XYLine));
+    QCOMPARE(frames[3].plotType, int(PlotType_PolarLine));
+    const auto wing = static_cast<UniqueID_t>(frames[0].uniqueId);
+    int inactive = 0;
+    bool volume = false;
+    bool surface = false;
+    for (int map = 1; map <= VexUtilFieldMapGetCountForFrame(wing); ++map) {
+        inactive += VexUtilFieldMapIsActiveForFrame(wing, map) == 0 ? 1 : 0;
+        (VexUtilFieldMapHasVolumeZonesForFrame(wing, map) ? volume : surface) = true;
+    }
+    QCOMPARE(inactive, 1);
+    QVERIFY(volume && surface);
+    QVERIFY(Host::instance().setCurrentFrame(3));
+    char* name = nullptr;
+    QVERIFY(VexUtilLineMapGetName(1, &name));
+    QCOMPARE(QByteArray(name), QByteArray("upper surface: Cp"));
+    VexUtilStringDealloc(&name);
+}
+
+void TestKernelScenes::generatedScenes_data()
+{
+    QTest::addColumn<QString>("specification");
+    QTest::addColumn<int>("plotType");
+    QTest::newRow("field3d") << "field3d:1000" << int(PlotType_Cartesian3D);
+    QTest::newRow("field2d") << "field2d:1000" << int(PlotType_Cartesian2D);
+    QTest::newRow("xy") << "xy:1000" << int(PlotType_XYLine);
+    QTest::newRow("polar") << "polar:1000" << int(PlotType_PolarLine);
+}
+
+void TestKernelScenes::generatedScenes()
+{
+    QFETCH(QString, specification);
+    QFETCH(int, plotType);
+    QString error;
+    QVERIFY2(Host::instance().loadGeneratedScene(specification, &error), qPrintable(error));
+    const QList<Host::FrameInfo> frames = Host::instance().framesOfCurrentPage();
+    QCOMPARE(frames.size(), 1);
+    QCOMPARE(frames[0].plotType, plotType);
+    const UniqueID_t frame = VexUtilFrameGetUniqueID();
+    const bool field = plotType == PlotType_Cartesian3D || plotType == PlotType_Cartesian2D;
+    QCOMPARE(field ? VexUtilFieldMapGetCountForFrame(frame) : VexUtilLineMapGetCountForFrame(frame), 1000);
+    for (int map : {1, 2, 999, 1000}) {
+        char* name = nullptr;
+        if (field) {
+            QVERIFY(VexUtilZoneGetNameForFrame(frame, VexUtilFieldMapGetCandidateZoneForFrame(frame, map), &name));
+            long group = 0;
+            QVERIFY(StyleValue::returnCodeOk(CheckedStyleValue("FIELDMAP", "GROUP").get(group, map)));
+            QCOMPARE(group, map % 2 == 1 ? 1L : 2L);
+        } else {
+            QVERIFY(VexUtilLineMapGetName(map, &name));
+        }
+        QCOMPARE(QString::fromUtf8(name), (map % 2 == 1 ? QStringLiteral("inlet %1") : QStringLiteral("outlet %1")).arg(map));
+        VexUtilStringDealloc(&name);
+    }
+}
+
+void TestKernelScenes::generatedSceneSpecificationIsChecked()
+{
+    for (const char* specification : {"field4d:10", "xy", "xy:", "xy:-3", "xy:ten", "xy:99999999"}) {
+        QString error;
+        QVERIFY2(!Host::instance().loadGeneratedScene(QString::fromLatin1(specification), &error), specification);
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(frameNames(), QStringLiteral("Wing,Section,Pressure,Polar"));
+    }
+}
+
+void TestKernelScenes::currentFrameChangeIsAnnounced()
+{
+    QList<int> codes;
+    kestrix::signalling::SignalConnectionCollection connections;
+    connections.add(kestrix::sdk::integration::StateChangeEventObservable::getInstance().connect(
+        [&codes](const kestrix::toolbox::StateChangeEventInterface& event) { codes << event.getStateChange(); }));
+    const UniqueID_t first = VexUtilFrameGetUniqueID();
+    QVERIFY(Host::instance().setCurrentFrame(3));
+    QCOMPARE(codes, QList<int>{StateChange_CurrentFrame});
+    QVERIFY(VexUtilFrameGetUniqueID() != first);
+    QCOMPARE(VexUtilFrameGetPlotType(), PlotType_XYLine);
+    QVERIFY(Host::instance().setCurrentFrame(3));
+    QVERIFY(!Host::instance().setCurrentFrame(5));
+    QVERIFY(!Host::instance().setCurrentPage(2));
+    QCOMPARE(codes.size(), 1);
+}
+
+void TestKernelScenes::lightweightWalkVisitsEveryFrameAndRestores()
+{
+    QVERIFY(Host::instance().setCurrentFrame(2));
+    QList<int> plotTypes;
+    VexUtilFrameLightweightPopStart();
+    while (VexUtilFrameLightweightPopNext())
+        plotTypes << VexUtilFrameGetPlotType();
+    VexUtilFrameLightweightPopEnd();
+    QCOMPARE(plotTypes, QList<int>({1, 2, 3, 5}));
+    QCOMPARE(Host::instance().currentFrame(), 2);
+
+    // A walk that stops early is ended all the same.
+    VexUtilFrameLightweightPopStart();
+    QCOMPARE(VexUtilFrameGetPlotType(), PlotType_Cartesian3D);
+    VexUtilFrameLightweightPopEnd();
+    QCOMPARE(Host::instance().currentFrame(), 2);
+}
+
+void TestKernelScenes::pickListReportsZonesAndLineMaps()
+{
+    QString error;
+    QVERIFY2(Host::instance().loadSceneJson(GoodScene, &error), qPrintable(error));
+    QCOMPARE(VexUtilPickListGetCount(), 2);
+    QCOMPARE(VexUtilPickListGetType(1), PickObjects_LineMapping);
+    QCOMPARE(VexUtilPickListGetLineMapNumber(1), 2);
+    QCOMPARE(VexUtilPickListGetZoneNumber(1), 0);
+    QCOMPARE(VexUtilPickListGetType(2), PickObjects_Zone);
+    QCOMPARE(VexUtilPickListGetZoneNumber(2), 1);
+    QCOMPARE(VexUtilPickListGetType(3), PickObjects_None);
+
+    Host::instance().setPickList({{15, 3}, {15, 2}});
+    QCOMPARE(VexUtilPickListGetCount(), 2);
+    QVERIFY(Host::instance().setCurrentFrame(1));
+    QCOMPARE(VexUtilZoneGetFieldMap(VexUtilPickListGetZoneNumber(1)), 1);
+    QCOMPARE(VexUtilZoneGetFieldMap(VexUtilPickListGetZoneNumber(2)), 2);
+    Host::instance().loadDemoScene();
+    QCOMPARE(VexUtilPickListGetCount(), 0);
+}
+
+void TestKernelScenes::clearedSceneHasNoFrame()
+{
+    Host::instance().clearScene();
+    QCOMPARE(Host::instance().pageCount(), 0);
+    QCOMPARE(VexUtilPageGetCount(), 0);
+    QCOMPARE(VexUtilFrameGetCount(), 0);
+    QVERIFY(!VexUtilDataSetIsAvailable());
+    QCOMPARE(VexUtilLineMapGetCount(), 0);
+    QCOMPARE(VexUtilFrameGetPlotType(), PlotType_Sketch);
+    VexUtilFrameLightweightPopStart();
+    QVERIFY(!VexUtilFrameLightweightPopNext());
+    VexUtilFrameLightweightPopEnd();
+    QVERIFY(!VexUtilLineMapCreate());
+}
+
+QTEST_MAIN(TestKernelScenes)
+#include "tst_kernel_scenes.moc"
