@@ -54,7 +54,9 @@ void ComboBoxAutoFilter::setCompleterAttributes(bool enabled, QCompleter::Comple
         filter->setFilterMode(matchType);
     else
         filter->setFilterMode(Qt::MatchStartsWith);
-    filter->popup()->setTextElideMode(elideMode);
+    // Inline completion has no popup to elide in.
+    if (QAbstractItemView* popup = filter->popup())
+        popup->setTextElideMode(elideMode);
     setCompleter(filter);
     if (previous && previous != filter)
         previous->deleteLater();
