@@ -1,0 +1,348 @@
+// Times the Zone Style dialog at 1,000, 10,000 and 100,000 maps next to a plain QTableView
+// over a trivial model of the same shape (the toolkit's floor), and counts the host reads of
+// one refresh. Prints one table; exits 1 when an operation grows more than 15 times from
+// 10,000 to 100,000 maps or a refresh reads more than 10% more at 100,000 than at 1,000.
+
+#include "dialogs/uicontrols/SelectedRows.h"
+#include "dialogs/zonestyle/ZoneStyleDialog.h"
+#include "hostsim/Host.h"
+
+#include <kxsdkintegrationmanager/StateChange.h>
+#include <kxsdkintegrationmanager/StateChangeEventObservable.h>
+#include <kxtoolbox/Set.h>
+#include <kxtoolbox/StateChangeEventInterface.h>
+
+#include <QAbstractTableModel>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+using kestrix::hostsim::Host;
+using kestrix::sdk::ui::dialogs::ZoneStyleDialog;
+using kestrix::sdk::ui::dialogs::uicontrols::SelectedRows;
+
+namespace {
+
+const std::vector<int> Sizes{1000, 10000, 100000};
+const char* const Operations[] = {"open", "refresh", "tab switch", "select by pattern", "trim selection"};
+
+class BenchEvent : public kestrix::toolbox::StateChangeEventInterface {
+public:
+    explicit BenchEvent(int code) : m_code(code) {}
+    int getStateChange() const override { return m_code; }
+    int getParamCount() const override { return 0; }
+    std::string getParamString(int) const override { return {}; }
+
+private:
+    int m_code;
+};
+
+void settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+double elapsedMs(const std::function<void()>& operation)
+{
+    QElapsedTimer timer;
+    timer.start();
+    operation();
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+// The median of several runs, each prepared by `setup` outside the timing.
+double medianMs(int runs, const std::function<void()>& setup, const std::function<void()>& operation)
+{
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        setup();
+        settle();
+        times.push_back(elapsedMs(operation));
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+int runsFor(int maps)
+{
+    return maps >= 100000 ? 3 : 5;
+}
+
+SelectedRows::Runs everyOtherRow(int rows)
+{
+    SelectedRows::Runs runs;
+    for (int row = 0; row < rows; row += 2)
+        runs.append(SelectedRows::Run{row, row});
+    return runs;
+}
+
+void generate(const QString& specification)
+{
+    QString error;
+    if (!Host::instance().loadGeneratedScene(specification, &error)) {
+        std::fprintf(stderr, "cannot generate %s: %s\n", qPrintable(specification), qPrintable(error));
+        std::exit(2);
+    }
+}
+
+// The floor: a plain table view over a model that answers every cell from memory.
+class TrivialModel : public QAbstractTableModel {
+public:
+    explicit TrivialModel(int rows) : m_rows(rows) {}
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override { return parent.isValid() ? 0 : m_rows; }
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override { return parent.isValid() ? 0 : 4; }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role != Qt::DisplayRole)
+            return {};
+        const int number = index.row() + 1;
+        if (index.column() == 1)
+            return QString::fromLatin1(number % 2 == 1 ? "inlet %1" : "outlet %1").arg(number);
+        return number;
+    }
+    void removeLastRows(int count)
+    {
+        beginRemoveRows(QModelIndex(), m_rows - count, m_rows - 1);
+        m_rows -= count;
+        endRemoveRows();
+    }
+
+private:
+    int m_rows;
+};
+
+struct Measurements {
+    std::map<std::string, std::map<int, double>> dialogMs;
+    std::map<std::string, std::map<int, double>> floorMs;
+    std::map<int, quint64> readsPerRefresh;
+};
+
+QTableView* dialogView(ZoneStyleDialog& dialog)
+{
+    for (QTableView* view : dialog.findChildren<QTableView*>()) {
+        if (view->isVisible())
+            return view;
+    }
+    return nullptr;
+}
+
+void measureDialog(QWidget& mainWindow, int maps, Measurements& results)
+{
+    const int runs = runsFor(maps);
+    generate(QStringLiteral("field3d:%1").arg(maps));
+    std::unique_ptr<ZoneStyleDialog> dialog;
+
+    results.dialogMs["open"][maps] = medianMs(
+        runs, [&] { dialog.reset(); },
+        [&] {
+            dialog.reset(&ZoneStyleDialog::getInstance(mainWindow, kestrix::dialogs::common::DialogInitialization_None));
+            dialog->launch();
+            settle();
+            dialog->repaint();
+        });
+
+    QTableView* view = dialogView(*dialog);
+    const quint64 readsBefore = Host::instance().styleReadCount();
+    results.dialogMs["refresh"][maps] = medianMs(
+        runs, [] {},
+        [&] {
+            kestrix::sdk::integration::StateChangeEventObservable::getInstance().notify(
+                BenchEvent(StateChange_VarName));
+            settle();
+            view->viewport()->repaint();
+        });
+    results.readsPerRefresh[maps] = (Host::instance().styleReadCount() - readsBefore) / static_cast<quint64>(runs);
+
+    auto* tabs = dialog->findChild<QTabWidget*>(QStringLiteral("plotAttr_FD_PageGroup"));
+    int targetTab = 1;
+    results.dialogMs["tab switch"][maps] = medianMs(
+        runs,
+        [&] {
+            view = dialogView(*dialog);
+            SelectedRows::replaceSelection(*view->selectionModel(), everyOtherRow(maps));
+            targetTab = tabs->currentIndex() == 0 ? 1 : 0;
+        },
+        [&] {
+            tabs->setCurrentIndex(targetTab);
+            settle();
+            dialogView(*dialog)->viewport()->repaint();
+        });
+    view = dialogView(*dialog);
+    if (SelectedRows::rowCount(SelectedRows::runs(*view->selectionModel())) != (maps + 1) / 2)
+        std::fprintf(stderr, "tab switch lost the selection at %d maps\n", maps);
+
+    auto* pattern = dialog->findChild<QLineEdit*>(QStringLiteral("mapSelectionByPattern_pattern_lineEdit"));
+    auto* apply = dialog->findChild<QPushButton*>(QStringLiteral("mapSelectionByPattern_apply_button"));
+    results.dialogMs["select by pattern"][maps] = medianMs(
+        runs,
+        [&] {
+            // A selection change by the user makes applying the same pattern again worthwhile.
+            pattern->setText(QStringLiteral("inlet"));
+            view->selectionModel()->clearSelection();
+            view->selectionModel()->select(view->model()->index(0, 0), QItemSelectionModel::Select);
+        },
+        [&] {
+            apply->click();
+            settle();
+            view->viewport()->repaint();
+        });
+    if (SelectedRows::rowCount(SelectedRows::runs(*view->selectionModel())) != (maps + 1) / 2)
+        std::fprintf(stderr, "the pattern did not select every other row at %d maps\n", maps);
+    dialog.reset();
+
+    // Deleting maps is a line-plot tool: the trim is measured on an x-y frame of as many line maps.
+    std::vector<double> trims;
+    for (int run = 0; run < runs; ++run) {
+        generate(QStringLiteral("xy:%1").arg(maps));
+        dialog.reset(&ZoneStyleDialog::getInstance(mainWindow, kestrix::dialogs::common::DialogInitialization_None));
+        dialog->launch();
+        settle();
+        QTableView* lineView = dialogView(*dialog);
+        SelectedRows::replaceSelection(*lineView->selectionModel(), everyOtherRow(maps));
+        kestrix::toolbox::Set lastHalf;
+        for (int map = maps / 2 + 1; map <= maps; ++map)
+            lastHalf.add(map);
+        VexUtilLineMapDelete(lastHalf.getRef());
+        trims.push_back(elapsedMs([&] {
+            settle();
+            lineView->viewport()->repaint();
+        }));
+        if (SelectedRows::rowCount(SelectedRows::runs(*lineView->selectionModel())) != maps / 4)
+            std::fprintf(stderr, "the selection was not trimmed at %d maps\n", maps);
+        dialog.reset();
+    }
+    std::sort(trims.begin(), trims.end());
+    results.dialogMs["trim selection"][maps] = trims[trims.size() / 2];
+}
+
+void measureFloor(int maps, Measurements& results)
+{
+    const int runs = runsFor(maps);
+    std::unique_ptr<TrivialModel> model;
+    std::unique_ptr<QTableView> view;
+
+    results.floorMs["open"][maps] = medianMs(
+        runs,
+        [&] {
+            view.reset();
+            model = std::make_unique<TrivialModel>(maps);
+        },
+        [&] {
+            view = std::make_unique<QTableView>();
+            view->setModel(model.get());
+            view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+            view->show();
+            settle();
+            view->repaint();
+        });
+
+    results.floorMs["refresh"][maps] = medianMs(
+        runs, [] {},
+        [&] {
+            emit model->layoutChanged();
+            settle();
+            view->viewport()->repaint();
+        });
+
+    TrivialModel otherModel(maps);
+    QItemSelectionModel otherSelection(&otherModel);
+    results.floorMs["tab switch"][maps] = medianMs(
+        runs,
+        [&] {
+            view->setModel(model.get());
+            SelectedRows::replaceSelection(*view->selectionModel(), everyOtherRow(maps));
+        },
+        [&] {
+            const QItemSelection kept = view->selectionModel()->selection();
+            view->setModel(&otherModel);
+            view->setSelectionModel(&otherSelection);
+            otherSelection.clearSelection();
+            otherSelection.select(kept, QItemSelectionModel::Select);
+            settle();
+            view->viewport()->repaint();
+        });
+    view->setModel(model.get());
+
+    results.floorMs["select by pattern"][maps] = medianMs(
+        runs, [&] { view->selectionModel()->clearSelection(); },
+        [&] {
+            const QModelIndexList hits = model->match(model->index(0, 1), Qt::DisplayRole,
+                                                      QStringLiteral("^.*inlet.*$"), -1,
+                                                      Qt::MatchRegularExpression | Qt::MatchWrap);
+            QItemSelection rows;
+            for (const QModelIndex& hit : hits)
+                rows.append(QItemSelectionRange(model->index(hit.row(), 0), model->index(hit.row(), 3)));
+            view->selectionModel()->select(rows, QItemSelectionModel::Select);
+            settle();
+            view->viewport()->repaint();
+        });
+
+    results.floorMs["trim selection"][maps] = medianMs(
+        runs,
+        [&] {
+            model = std::make_unique<TrivialModel>(maps);
+            view->setModel(model.get());
+            SelectedRows::replaceSelection(*view->selectionModel(), everyOtherRow(maps));
+        },
+        [&] {
+            model->removeLastRows(maps / 2);
+            settle();
+            view->viewport()->repaint();
+        });
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QMainWindow mainWindow;
+    mainWindow.resize(1200, 900);
+    mainWindow.show();
+
+    Measurements results;
+    for (int maps : Sizes) {
+        measureDialog(mainWindow, maps, results);
+        measureFloor(maps, results);
+    }
+
+    std::printf("Zone Style dialog, 3D field maps (trim: x-y line maps); median times in ms\n");
+    std::printf("%-18s %8s %12s %12s %10s\n", "operation", "maps", "dialog", "QTableView", "ratio");
+    bool withinLimits = true;
+    for (const char* operation : Operations) {
+        for (int maps : Sizes) {
+            const double dialogMs = results.dialogMs[operation][maps];
+            const double floorMs = results.floorMs[operation][maps];
+            std::printf("%-18s %8d %12.2f %12.2f %10.2f\n", operation, maps, dialogMs, floorMs,
+                        floorMs > 0 ? dialogMs / floorMs : 0.0);
+        }
+        const double growth = results.dialogMs[operation][100000] / std::max(results.dialogMs[operation][10000], 0.001);
+        std::printf("%-18s growth from 10,000 to 100,000 maps: %.2f (limit 15)\n", operation, growth);
+        withinLimits = withinLimits && growth < 15;
+    }
+    std::printf("style reads per refresh:");
+    for (int maps : Sizes)
+        std::printf("  %d maps: %llu", maps, static_cast<unsigned long long>(results.readsPerRefresh[maps]));
+    std::printf("\n");
+    const double readGrowth = static_cast<double>(results.readsPerRefresh[100000])
+                              / std::max<double>(1.0, static_cast<double>(results.readsPerRefresh[1000]));
+    std::printf("read growth from 1,000 to 100,000 maps: %.3f (limit 1.10)\n", readGrowth);
+    withinLimits = withinLimits && readGrowth <= 1.10;
+    return withinLimits ? 0 : 1;
+}

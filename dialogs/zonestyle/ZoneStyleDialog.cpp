@@ -1,0 +1,760 @@
+#include "dialogs/zonestyle/ZoneStyleDialog.h"
+
+#include "ui_ZoneStyle.h"
+
+#include "dialogs/uicontrols/MapSelectionByPattern.h"
+#include "dialogs/uicontrols/SelectedRows.h"
+#include "dialogs/uicontrols/TableColumnHeader.h"
+#include "dialogs/zonestyle/intern/models/FieldStaticAreaModel.h"
+#include "dialogs/zonestyle/intern/models/LineStaticAreaModel.h"
+#include "dialogs/zonestyle/intern/models/ModelForPageMap.h"
+#include "dialogs/zonestyle/intern/views/SelectionModelSignalSuspender.h"
+#include "dialogs/zonestyle/intern/views/StyleTableView.h"
+
+#include <kxsdkcommon/AppLock.h>
+#include <kxsdkcommon/SdkCommon.h>
+#include <kxsdkcommon/UndoStateGuard.h>
+#include <kxsdkdialogs_common_qt/TabWidgetLaunchHelpAction.h>
+#include <kxsdkdialogs_lineplot_qt/LineMapCreateDialog.h>
+#include <kxsdkintegrationmanager/StateChange.h>
+#include <kxsdkintegrationmanager/StateChangeEventObservable.h>
+#include <kxsdkpropertymanager/DataSetExistsRelevance.h>
+#include <kxsdkuicommon/OnIdleActionPerformerSingleShot.h>
+#include <kxtoolbox/CheckedStyleValue.h>
+#include <kxtoolbox/Set.h>
+#include <kxtoolbox/StateChangeEventInterface.h>
+#include <signals/SignalConnectionCollection.h>
+
+#include <QItemSelectionModel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include <array>
+#include <map>
+
+namespace kestrix::sdk::ui::dialogs {
+
+namespace models = zonestyle::intern::models;
+namespace views = zonestyle::intern::views;
+using kestrix::dialogs::common::TabWidgetLaunchHelpAction;
+using uicontrols::SelectedRows;
+
+ZoneStyleDialog* ZoneStyleDialog::m_dialogInstance = nullptr;
+std::set<MappingStyleTab_e> ZoneStyleDialog::m_availableMappingTabs = ZoneStyleDialog::defaultAvailableMappingTabs();
+
+namespace {
+
+constexpr int PlotTypeCount = 6;
+// The tab last shown for each plot type, for the life of the process.
+std::array<int, PlotTypeCount> lastTabPerPlotType{};
+
+bool isFieldPlot(int plotType)
+{
+    return plotType == PlotType_Cartesian3D || plotType == PlotType_Cartesian2D;
+}
+
+bool isLinePlot(int plotType)
+{
+    return plotType == PlotType_XYLine || plotType == PlotType_PolarLine;
+}
+
+bool styleChangeWantsRefresh(const std::string& keyword)
+{
+    for (const char* wanted : {"ACTIVEFIELDMAPS", "ACTIVEFIELDZONES", "ACTIVELINEMAPS", "FIELDMAP", "FIELDLAYERS",
+                               "GLOBALSCATTER", "LINKING", "LINEMAP", "LINEPLOTLAYERS", "FRAMEMODE"}) {
+        if (keyword == wanted)
+            return true;
+    }
+    return false;
+}
+
+bool codeWantsRefresh(int code)
+{
+    switch (code) {
+    case 0: case 1: case 2: case 3: case 5: case 8: case 9: case 10: case 11:
+    case 14: case 16: case 19: case 21: case 22: case 29: case 44: case 56:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("ZoneStyle", text);
+}
+
+} // namespace
+
+class ZoneStyleDialog::Private {
+public:
+    explicit Private(ZoneStyleDialog& dialog);
+    ~Private();
+
+    void createViewModels();
+    void updateZoneStyleDialog();
+    void updateTabs(int plotType);
+    void showTab(QTabWidget& tabWidget, QWidget& page, bool show);
+    void applyAvailableMappingTabs();
+    QTabWidget* getCurrentTabWidget() const;
+    void saveLastTab();
+    void restoreLastTab();
+    void showOptionalButtonBoxButtons(bool show);
+    void setupTableView();
+    void addTableViewAndFilterTo(QWidget* page);
+    uicontrols::TableColumnHeader* getHeaderForModel(models::ModelAbstract* model);
+    void replaceColumnHeader(uicontrols::TableColumnHeader* header);
+    void configureColumnHeader(uicontrols::TableColumnHeader* header);
+    void destroyHeaders();
+    QItemSelectionModel* getSelectionModelFor(models::ModelAbstract* model);
+    void copySelection(QItemSelectionModel* to, QItemSelectionModel* from);
+    void makeSelectionFitModel();
+    void destroySelectionModels();
+    void stateChanged(const toolbox::StateChangeEventInterface& event);
+    void processStateChangeOnIdle();
+    void processStateChange();
+    void selectPickedObjects();
+    void scrollTableViewToSelection(int row);
+    void selectRows(const SelectedRows::Runs& runs, int firstRow);
+    void deleteLineMaps(const toolbox::Set& maps);
+    SelectedRows::Runs selectedRuns() const;
+
+    ZoneStyleDialog& q;
+    Ui::ZoneStyle ui;
+    views::StyleTableView* view = nullptr;
+    uicontrols::MapSelectionByPattern* filter = nullptr;
+    std::unique_ptr<models::ModelForPageMap> modelTable;
+    TabWidgetLaunchHelpAction* helpAction = nullptr;
+    models::ModelAbstract* currentModel = nullptr;
+    uicontrols::TableColumnHeader* currentHeader = nullptr;
+    std::map<models::ModelAbstract*, uicontrols::TableColumnHeader*> headers;
+    std::map<models::ModelAbstract*, QItemSelectionModel*> selectionModels;
+    std::map<QWidget*, int> hiddenTabIndexes;
+    std::map<QWidget*, QString> hiddenTabTitles;
+    std::unique_ptr<sdk::ui::common::OnIdleActionPerformerSingleShot> pendingRefresh;
+    std::unique_ptr<sdk::ui::common::OnIdleActionPerformerSingleShot> pendingPickSelection;
+    signalling::SignalConnectionCollection connections;
+    std::vector<QPushButton*> mapToolButtons;
+};
+
+ZoneStyleDialog::Private::Private(ZoneStyleDialog& dialog) : q(dialog), modelTable(std::make_unique<models::ModelForPageMap>())
+{
+}
+
+ZoneStyleDialog::Private::~Private() = default;
+
+void ZoneStyleDialog::Private::createViewModels()
+{
+    for (QWidget* page : {ui.plotAttr_FDMesh_Page, ui.plotAttr_FDCont_Page, ui.plotAttr_FDVect_Page,
+                          ui.plotAttr_FDScat_Page, ui.plotAttr_FDShad_Page, ui.plotAttr_FDEdge_Page,
+                          ui.plotAttr_FDPoints_Page, ui.plotAttr_FDSurfaces_Page, ui.plotAttr_FDVolume_Page,
+                          ui.plotAttr_FDEffect_Page})
+        modelTable->setModelForPage(page, new models::FieldStaticAreaModel(nullptr), models::ModelForPageMap::AnyPlotType);
+    for (QWidget* page : {ui.plotAttr_LPDefn_Page, ui.plotAttr_LPLine_Page, ui.plotAttr_LPCurv_Page,
+                          ui.plotAttr_LPSymb_Page, ui.plotAttr_LPEBar_Page, ui.plotAttr_LPBars_Page,
+                          ui.plotAttr_LPIndx_Page})
+        modelTable->setModelForPage(page, new models::LineStaticAreaModel(nullptr), models::ModelForPageMap::AnyPlotType);
+}
+
+QTabWidget* ZoneStyleDialog::Private::getCurrentTabWidget() const
+{
+    const int plotType = VexUtilFrameGetPlotType();
+    if (isFieldPlot(plotType))
+        return ui.plotAttr_FD_PageGroup;
+    if (isLinePlot(plotType))
+        return ui.plotAttr_LP_PageGroup;
+    return nullptr;
+}
+
+void ZoneStyleDialog::Private::updateZoneStyleDialog()
+{
+    const int plotType = VexUtilFrameGetPlotType();
+    filter->setLabelText(translated("S&election criteria:"));
+    if (isFieldPlot(plotType)) {
+        ui.plotTypeStackedWidget->setCurrentWidget(ui.fieldMapPage);
+        q.setWindowTitle(translated("Zone Style"));
+        showOptionalButtonBoxButtons(false);
+        helpAction->setTabWidget(ui.plotAttr_FD_PageGroup);
+    } else {
+        ui.plotTypeStackedWidget->setCurrentWidget(ui.lineMapPage);
+        q.setWindowTitle(translated("Mapping Style"));
+        showOptionalButtonBoxButtons(true);
+        filter->applyButton()->setText(translated("&Select"));
+        filter->groupsButton()->hide();
+        helpAction->setTabWidget(ui.plotAttr_LP_PageGroup);
+    }
+    updateTabs(plotType);
+    setupTableView();
+}
+
+void ZoneStyleDialog::Private::showOptionalButtonBoxButtons(bool show)
+{
+    for (QPushButton* button : mapToolButtons) {
+        const bool inButtonBox = ui.buttonBox->buttons().contains(button);
+        if (show && !inButtonBox) {
+            ui.buttonBox->addButton(button, QDialogButtonBox::ActionRole);
+            button->show();
+        } else if (!show && inButtonBox) {
+            // The button box lets go of the button without a parent; it stays the dialog's.
+            ui.buttonBox->removeButton(button);
+            ui.hboxLayout->addWidget(button);
+        }
+    }
+}
+
+void ZoneStyleDialog::Private::updateTabs(int plotType)
+{
+    QTabWidget& lineTabs = *ui.plotAttr_LP_PageGroup;
+    switch (plotType) {
+    case PlotType_PolarLine:
+        showTab(lineTabs, *ui.plotAttr_LPBars_Page, false);
+        showTab(lineTabs, *ui.plotAttr_LPEBar_Page, false);
+        break;
+    case PlotType_XYLine:
+        showTab(lineTabs, *ui.plotAttr_LPEBar_Page, m_availableMappingTabs.count(MappingStyleTab_ErrorBars) > 0);
+        showTab(lineTabs, *ui.plotAttr_LPBars_Page, m_availableMappingTabs.count(MappingStyleTab_Bars) > 0);
+        break;
+    case PlotType_Cartesian3D:
+    case PlotType_Cartesian2D:
+        showTab(*ui.plotAttr_FD_PageGroup, *ui.plotAttr_FDVolume_Page, plotType == PlotType_Cartesian3D);
+        break;
+    default:
+        break;
+    }
+}
+
+void ZoneStyleDialog::Private::showTab(QTabWidget& tabWidget, QWidget& page, bool show)
+{
+    const int index = tabWidget.indexOf(&page);
+    if (!show) {
+        if (index < 0)
+            return;
+        if (hiddenTabIndexes.find(&page) == hiddenTabIndexes.end()) {
+            hiddenTabIndexes[&page] = index;
+            hiddenTabTitles[&page] = tabWidget.tabText(index);
+        }
+        tabWidget.removeTab(index);
+        return;
+    }
+    if (index >= 0)
+        return;
+    const auto rememberedIndex = hiddenTabIndexes.find(&page);
+    const int insertAt = rememberedIndex == hiddenTabIndexes.end() ? tabWidget.count() : rememberedIndex->second;
+    tabWidget.insertTab(insertAt, &page, hiddenTabTitles[&page]);
+}
+
+void ZoneStyleDialog::Private::applyAvailableMappingTabs()
+{
+    const std::array<QWidget*, 7> pages{ui.plotAttr_LPDefn_Page, ui.plotAttr_LPLine_Page, ui.plotAttr_LPCurv_Page,
+                                        ui.plotAttr_LPSymb_Page, ui.plotAttr_LPEBar_Page, ui.plotAttr_LPBars_Page,
+                                        ui.plotAttr_LPIndx_Page};
+    for (int tab = MappingStyleTab_Definitions; tab <= MappingStyleTab_Indices; ++tab) {
+        const bool available = m_availableMappingTabs.count(static_cast<MappingStyleTab_e>(tab)) > 0;
+        showTab(*ui.plotAttr_LP_PageGroup, *pages[static_cast<size_t>(tab)], available);
+    }
+}
+
+void ZoneStyleDialog::Private::saveLastTab()
+{
+    const int plotType = VexUtilFrameGetPlotType();
+    QTabWidget* tabWidget = getCurrentTabWidget();
+    if (tabWidget && plotType >= 0 && plotType < PlotTypeCount)
+        lastTabPerPlotType[static_cast<size_t>(plotType)] = tabWidget->currentIndex();
+}
+
+void ZoneStyleDialog::Private::restoreLastTab()
+{
+    const int plotType = VexUtilFrameGetPlotType();
+    QTabWidget* tabWidget = getCurrentTabWidget();
+    if (tabWidget && plotType >= 0 && plotType < PlotTypeCount)
+        tabWidget->setCurrentIndex(lastTabPerPlotType[static_cast<size_t>(plotType)]);
+}
+
+void ZoneStyleDialog::Private::setupTableView()
+{
+    QTabWidget* tabWidget = getCurrentTabWidget();
+    QWidget* page = tabWidget ? tabWidget->currentWidget() : nullptr;
+    models::ModelAbstract* model = page ? modelTable->getModelForPage(page) : nullptr;
+    currentModel = model;
+    if (!model) {
+        views::SelectionModelSignalSuspender suspender(*view, *filter);
+        view->setModel(nullptr, tabWidget ? tabWidget->currentIndex() : 0);
+        return;
+    }
+    if (view->parentWidget() == page && view->styleModel() == model) {
+        makeSelectionFitModel();
+        return;
+    }
+    uicontrols::TableColumnHeader* header = getHeaderForModel(model);
+    replaceColumnHeader(header);
+
+    QItemSelectionModel* oldSelectionModel = view->selectionModel();
+    QItemSelectionModel* newSelectionModel = getSelectionModelFor(model);
+    {
+        views::SelectionModelSignalSuspender suspender(*view, *filter);
+        view->setModel(model, tabWidget->currentIndex());
+        // The view makes a selection model of its own for every model it is given.
+        QItemSelectionModel* madeByView = view->selectionModel();
+        view->setSelectionModel(newSelectionModel);
+        if (madeByView && madeByView != newSelectionModel && madeByView->parent() == view)
+            madeByView->deleteLater();
+        if (oldSelectionModel && oldSelectionModel != newSelectionModel && oldSelectionModel->model())
+            copySelection(newSelectionModel, oldSelectionModel);
+    }
+    configureColumnHeader(header);
+    saveLastTab();
+}
+
+void ZoneStyleDialog::Private::addTableViewAndFilterTo(QWidget* page)
+{
+    if (!page || view->parentWidget() == page)
+        return;
+    QLayout* layout = page->layout();
+    if (!layout)
+        layout = new QVBoxLayout(page);
+    if (auto* grid = qobject_cast<QGridLayout*>(layout)) {
+        grid->addWidget(view, 0, 0);
+        grid->addWidget(filter, 1, 0);
+    } else {
+        layout->addWidget(view);
+        layout->addWidget(filter);
+    }
+    view->show();
+    filter->show();
+}
+
+uicontrols::TableColumnHeader* ZoneStyleDialog::Private::getHeaderForModel(models::ModelAbstract* model)
+{
+    auto existing = headers.find(model);
+    if (existing != headers.end())
+        return existing->second;
+    auto* header = new uicontrols::TableColumnHeader(model, &q);
+    header->hide();
+    QObject::connect(header, &QHeaderView::sectionResized, &q, &ZoneStyleDialog::headerSectionResized);
+    headers[model] = header;
+    return header;
+}
+
+void ZoneStyleDialog::Private::replaceColumnHeader(uicontrols::TableColumnHeader* header)
+{
+    header->setModel(currentModel);
+    if (currentHeader && currentHeader != header) {
+        currentHeader->saveSectionState();
+        // Keep the old header out of the view's hands: the view deletes headers it owns.
+        currentHeader->setParent(&q);
+        currentHeader->hide();
+    }
+    view->setHorizontalHeader(header);
+    header->show();
+    QTabWidget* tabWidget = getCurrentTabWidget();
+    addTableViewAndFilterTo(tabWidget ? tabWidget->currentWidget() : nullptr);
+}
+
+void ZoneStyleDialog::Private::configureColumnHeader(uicontrols::TableColumnHeader* header)
+{
+    header->restoreSectionState();
+    if (currentHeader && currentHeader != header)
+        header->copySectionSizesFrom(*currentHeader);
+    currentHeader = header;
+}
+
+void ZoneStyleDialog::Private::destroyHeaders()
+{
+    for (auto& [model, header] : headers) {
+        if (header != view->horizontalHeader())
+            delete header;
+    }
+    headers.clear();
+    currentHeader = nullptr;
+}
+
+QItemSelectionModel* ZoneStyleDialog::Private::getSelectionModelFor(models::ModelAbstract* model)
+{
+    auto existing = selectionModels.find(model);
+    if (existing != selectionModels.end())
+        return existing->second;
+    auto* selectionModel = new QItemSelectionModel(model, &q);
+    selectionModels[model] = selectionModel;
+    return selectionModel;
+}
+
+void ZoneStyleDialog::Private::destroySelectionModels()
+{
+    for (auto& [model, selectionModel] : selectionModels)
+        delete selectionModel;
+    selectionModels.clear();
+}
+
+void ZoneStyleDialog::Private::copySelection(QItemSelectionModel* to, QItemSelectionModel* from)
+{
+    const QAbstractItemModel* toModel = to->model();
+    const QAbstractItemModel* fromModel = from->model();
+    if (!toModel || !fromModel || toModel->columnCount() < 1 || fromModel->columnCount() < 1)
+        return;
+    // Tables of one kind begin with the same column ("Zone\nNumber" or "Map\nNumber").
+    if (toModel->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString()
+        != fromModel->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString())
+        return;
+    SelectedRows::replaceSelection(*to, SelectedRows::runs(*from));
+}
+
+void ZoneStyleDialog::Private::makeSelectionFitModel()
+{
+    if (!currentModel)
+        return;
+    QItemSelectionModel* selectionModel = getSelectionModelFor(currentModel);
+    const SelectedRows::Runs runs = SelectedRows::runs(*selectionModel);
+    const SelectedRows::Runs fitting = SelectedRows::clipped(runs, currentModel->rowCount());
+    if (fitting != runs)
+        SelectedRows::replaceSelection(*selectionModel, fitting);
+}
+
+SelectedRows::Runs ZoneStyleDialog::Private::selectedRuns() const
+{
+    const QItemSelectionModel* selectionModel = view->selectionModel();
+    if (!selectionModel || !selectionModel->model())
+        return {};
+    return SelectedRows::clipped(SelectedRows::runs(*selectionModel), selectionModel->model()->rowCount());
+}
+
+void ZoneStyleDialog::Private::stateChanged(const toolbox::StateChangeEventInterface& event)
+{
+    if (!VexUtilDataSetIsAvailable() || VexUtilFrameGetCount() == 0 || VexUtilFrameGetPlotType() == PlotType_Sketch) {
+        q.close();
+        return;
+    }
+    const int code = event.getStateChange();
+    if (code == StateChange_CurrentFrame) {
+        processStateChange();
+        return;
+    }
+    bool wanted = codeWantsRefresh(code);
+    if (code == StateChange_LineMapName)
+        wanted = isLinePlot(VexUtilFrameGetPlotType());
+    if (code == StateChange_Style) {
+        const std::string keyword = event.getParamString(1);
+        if (keyword == "PLOTTYPE") {
+            restoreLastTab();
+            processStateChange();
+            return;
+        }
+        wanted = styleChangeWantsRefresh(keyword);
+    }
+    if (wanted)
+        processStateChangeOnIdle();
+}
+
+void ZoneStyleDialog::Private::processStateChangeOnIdle()
+{
+    pendingRefresh = std::make_unique<sdk::ui::common::OnIdleActionPerformerSingleShot>([this] { processStateChange(); });
+}
+
+void ZoneStyleDialog::Private::processStateChange()
+{
+    models::ModelAbstract* rememberedModel = currentModel;
+    updateZoneStyleDialog();
+    if (rememberedModel && currentModel == rememberedModel)
+        emit rememberedModel->layoutChanged();
+}
+
+void ZoneStyleDialog::Private::selectPickedObjects()
+{
+    if (!view->model())
+        return;
+    QVector<int> rows;
+    const int pickCount = VexUtilPickListGetCount();
+    for (int pick = 1; pick <= pickCount; ++pick) {
+        int map = 0;
+        switch (VexUtilPickListGetType(pick)) {
+        case PickObjects_Zone:
+            map = VexUtilZoneGetFieldMap(VexUtilPickListGetZoneNumber(pick));
+            break;
+        case PickObjects_LineMapping:
+            map = VexUtilPickListGetLineMapNumber(pick);
+            break;
+        default:
+            continue;
+        }
+        if (map - 1 != -1)
+            rows.append(map - 1);
+    }
+    const SelectedRows::Runs runs = SelectedRows::clipped(SelectedRows::runsFromRows(rows), view->model()->rowCount());
+    {
+        views::SelectionModelSignalSuspender suspender(*view, *filter);
+        SelectedRows::replaceSelection(*view->selectionModel(), runs);
+        if (!runs.isEmpty())
+            scrollTableViewToSelection(SelectedRows::firstRow(runs));
+    }
+    view->setFocus();
+}
+
+void ZoneStyleDialog::Private::scrollTableViewToSelection(int row)
+{
+    const QModelIndex index = view->model() ? view->model()->index(row, 0) : QModelIndex();
+    if (!index.isValid())
+        return;
+    view->scrollTo(index, QAbstractItemView::PositionAtTop);
+    view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+}
+
+void ZoneStyleDialog::Private::selectRows(const SelectedRows::Runs& runs, int firstRow)
+{
+    if (firstRow >= 0 && firstRow < currentModel->rowCount())
+        scrollTableViewToSelection(firstRow);
+    SelectedRows::replaceSelection(*view->selectionModel(), runs);
+    view->setFocus();
+}
+
+void ZoneStyleDialog::Private::deleteLineMaps(const toolbox::Set& maps)
+{
+    AppLock lock(ImplicitMacroRecording_Off);
+    UndoStateGuard undoStep(6);
+    toolbox::CheckedStyleValue("ACTIVELINEMAPS").set(maps, nullptr, -1, -1, AssignOp_MinusEquals);
+    VexUtilLineMapDelete(maps.getRef());
+}
+
+ZoneStyleDialog::ZoneStyleDialog(QWidget& parent) : QtDialogAbstract(parent, relevance()), d(std::make_unique<Private>(*this))
+{
+    d->view = new views::StyleTableView(this);
+    d->filter = new uicontrols::MapSelectionByPattern(this);
+    d->view->setPreferredNumberOfRows(24);
+    d->view->setPreferredNumberOfColumns(10);
+    d->view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+
+    d->ui.setupUi(this);
+    d->ui.dialogButtonBoxStack->setCurrentWidget(d->ui.additionalButtonsPage);
+    d->mapToolButtons = {d->ui.plotAttr_MaptoolsCreateMap_Button, d->ui.plotAttr_MaptoolsCopyMap_Button,
+                           d->ui.plotAttr_MaptoolsDeleteMap_Button, d->ui.plotAttr_MaptoolsMoveToTop_Button,
+                           d->ui.plotAttr_MaptoolsMoveToBottom_Button};
+
+    const std::map<QWidget*, std::string> helpFiles{
+        {d->ui.plotAttr_FDMesh_Page, "zone_style_mesh.html"},
+        {d->ui.plotAttr_FDCont_Page, "zone_style_contour.html"},
+        {d->ui.plotAttr_FDVect_Page, "zone_style_vector.html"},
+        {d->ui.plotAttr_FDScat_Page, "zone_style_scatter.html"},
+        {d->ui.plotAttr_FDShad_Page, "zone_style_shade.html"},
+        {d->ui.plotAttr_FDEdge_Page, "zone_style_edge.html"},
+        {d->ui.plotAttr_FDPoints_Page, "zone_style_points.html"},
+        {d->ui.plotAttr_FDSurfaces_Page, "zone_style_surfaces.html"},
+        {d->ui.plotAttr_FDVolume_Page, "zone_style_volume.html"},
+        {d->ui.plotAttr_FDEffect_Page, "zone_style_effects.html"},
+        {d->ui.plotAttr_LPDefn_Page, "mapping_style_definitions.html"},
+        {d->ui.plotAttr_LPLine_Page, "mapping_style_lines.html"},
+        {d->ui.plotAttr_LPCurv_Page, "mapping_style_curves.html"},
+        {d->ui.plotAttr_LPSymb_Page, "mapping_style_symbols.html"},
+        {d->ui.plotAttr_LPEBar_Page, "mapping_style_error_bars.html"},
+        {d->ui.plotAttr_LPBars_Page, "mapping_style_bars.html"},
+        {d->ui.plotAttr_LPIndx_Page, "mapping_style_indices.html"}};
+    d->helpAction = new TabWidgetLaunchHelpAction(helpFiles, d->ui.plotAttr_LP_PageGroup, this);
+    setHelpAction(d->helpAction);
+
+    d->createViewModels();
+    d->connections.add(sdk::integration::StateChangeEventObservable::getInstance().connect(
+        [this](const toolbox::StateChangeEventInterface& event) { d->stateChanged(event); }));
+    d->ui.dialogButtonBoxStack->setCurrentWidget(d->ui.finalButtonsPage);
+    connect(d->ui.buttonBox, &QDialogButtonBox::rejected, this, &QDialog::close);
+
+    d->restoreLastTab();
+    d->applyAvailableMappingTabs();
+    d->updateZoneStyleDialog();
+
+    if (QPushButton* closeButton = d->ui.buttonBox->button(QDialogButtonBox::Close))
+        setDefaultButton(*d->ui.buttonBox, closeButton);
+    setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum);
+
+    connect(d->filter, &uicontrols::MapSelectionByPattern::patternChanged, this,
+            &ZoneStyleDialog::selectionPatternChanged);
+}
+
+ZoneStyleDialog::~ZoneStyleDialog()
+{
+    // Children emit signals while they are torn down (a tab widget losing its pages); none
+    // may reach this half-destroyed dialog.
+    for (QObject* child : findChildren<QObject*>())
+        QObject::disconnect(child, nullptr, this, nullptr);
+    d->connections.disconnectAll();
+    d->pendingRefresh.reset();
+    d->pendingPickSelection.reset();
+    d->destroyHeaders();
+    d->destroySelectionModels();
+    delete d->view;
+    delete d->filter;
+    d->modelTable->deleteAllModels();
+    m_dialogInstance = nullptr;
+}
+
+ZoneStyleDialog& ZoneStyleDialog::getInstance(QWidget& parent, kestrix::dialogs::common::DialogInitialization_e init)
+{
+    if (!m_dialogInstance)
+        m_dialogInstance = new ZoneStyleDialog(parent);
+    if (init == kestrix::dialogs::common::DialogInitialization_SelectPickedObjects) {
+        ZoneStyleDialog* dialog = m_dialogInstance;
+        dialog->d->pendingPickSelection = std::make_unique<sdk::ui::common::OnIdleActionPerformerSingleShot>(
+            [dialog] { dialog->d->selectPickedObjects(); });
+    }
+    return *m_dialogInstance;
+}
+
+std::shared_ptr<const kestrix::propertymanager::RelevanceInterface> ZoneStyleDialog::relevance()
+{
+    static const std::shared_ptr<const kestrix::propertymanager::RelevanceInterface> dataSetExists =
+        std::make_shared<kestrix::propertymanager::DataSetExistsRelevance>(true);
+    return dataSetExists;
+}
+
+void ZoneStyleDialog::setAvailableMappingStyleTabs(const std::set<MappingStyleTab_e>& tabs)
+{
+    m_availableMappingTabs = tabs;
+    if (m_dialogInstance)
+        m_dialogInstance->d->applyAvailableMappingTabs();
+}
+
+std::set<MappingStyleTab_e> ZoneStyleDialog::defaultAvailableMappingTabs()
+{
+    return {MappingStyleTab_Definitions, MappingStyleTab_Lines,     MappingStyleTab_Curves, MappingStyleTab_Symbols,
+            MappingStyleTab_ErrorBars,   MappingStyleTab_Bars,      MappingStyleTab_Indices};
+}
+
+void ZoneStyleDialog::on_plotAttr_FD_PageGroup_currentChanged(int)
+{
+    if (d->ui.plotAttr_FD_PageGroup->currentWidget() == d->ui.plotAttr_FDScat_Page) {
+        AppLock lock(ImplicitMacroRecording_Off);
+        autoAssignScatterVariable();
+    }
+    d->setupTableView();
+}
+
+void ZoneStyleDialog::on_plotAttr_LP_PageGroup_currentChanged(int)
+{
+    d->setupTableView();
+}
+
+void ZoneStyleDialog::on_plotAttr_MaptoolsCreateMap_Button_clicked(bool)
+{
+    kestrix::dialogs::lineplot::LineMapCreateDialog::getInstance(this).launch();
+}
+
+void ZoneStyleDialog::on_plotAttr_MaptoolsCopyMap_Button_clicked(bool)
+{
+    const SelectedRows::Runs runs = d->selectedRuns();
+    if (runs.isEmpty())
+        return;
+    AppLock lock(ImplicitMacroRecording_Off);
+    UndoStateGuard undoStep(6);
+    for (const SelectedRows::Run& run : runs) {
+        for (int row = run.first; row <= run.last; ++row) {
+            const int source = row + 1;
+            if (!VexUtilLineMapCreate())
+                return;
+            const int copy = VexUtilLineMapGetCount();
+            toolbox::Set copySet;
+            copySet.add(copy);
+            if (VexUtilLineMapCopy(source, copy)) {
+                char* name = nullptr;
+                if (VexUtilLineMapGetName(source, &name) && name) {
+                    toolbox::CheckedStyleValue("LINEMAP", "NAME").set(name, &copySet);
+                    VexUtilStringDealloc(&name);
+                }
+            } else {
+                VexUtilLineMapDelete(copySet.getRef());
+            }
+        }
+    }
+}
+
+void ZoneStyleDialog::on_plotAttr_MaptoolsDeleteMap_Button_clicked(bool)
+{
+    if (d->selectedRuns().isEmpty())
+        return;
+    QMessageBox question(QMessageBox::Warning, translated("Linemap Delete"),
+                         translated("Are you sure you want to \ndelete the selected mappings?"),
+                         QMessageBox::Ok | QMessageBox::Cancel, this);
+    question.setObjectName(QStringLiteral("lineMapDeleteQuestion"));
+    question.setDefaultButton(QMessageBox::Cancel);
+    if (question.exec() != QMessageBox::Ok)
+        return;
+    // The selection may have changed while the question was open.
+    const SelectedRows::Runs runs = d->selectedRuns();
+    if (runs.isEmpty())
+        return;
+    toolbox::Set maps;
+    for (const SelectedRows::Run& run : runs) {
+        for (int row = run.first; row <= run.last; ++row)
+            maps.add(row + 1);
+    }
+    d->deleteLineMaps(maps);
+}
+
+void ZoneStyleDialog::on_plotAttr_MaptoolsMoveToTop_Button_clicked(bool)
+{
+    const SelectedRows::Runs runs = d->selectedRuns();
+    {
+        AppLock lock(ImplicitMacroRecording_Off);
+        toolbox::Set maps;
+        for (const SelectedRows::Run& run : runs) {
+            for (int row = run.first; row <= run.last; ++row)
+                maps.add(row + 1);
+        }
+        VexUtilLineMapShiftToTop(maps.getRef());
+    }
+    d->processStateChange();
+}
+
+void ZoneStyleDialog::on_plotAttr_MaptoolsMoveToBottom_Button_clicked(bool)
+{
+    const SelectedRows::Runs runs = d->selectedRuns();
+    {
+        AppLock lock(ImplicitMacroRecording_Off);
+        toolbox::Set maps;
+        for (const SelectedRows::Run& run : runs) {
+            for (int row = run.first; row <= run.last; ++row)
+                maps.add(row + 1);
+        }
+        VexUtilLineMapShiftToBottom(maps.getRef());
+    }
+    d->processStateChange();
+}
+
+void ZoneStyleDialog::selectionPatternChanged(const std::string& pattern, uicontrols::SelectOption_s option)
+{
+    if (!d->currentModel)
+        return;
+    QString expression = QString::fromStdString(pattern);
+    int column = 2;
+    Qt::MatchFlags flags = Qt::MatchFixedString;
+    if (option == uicontrols::SelectOption_MatchNames) {
+        column = 1;
+        if (!expression.startsWith(QLatin1Char('^')))
+            expression.prepend(QStringLiteral("^.*"));
+        if (!expression.endsWith(QLatin1Char('$')))
+            expression.append(QStringLiteral(".*$"));
+        flags = Qt::MatchRegularExpression | Qt::MatchWrap;
+        // A pattern that is not a regular expression selects nothing and leaves the selection alone.
+        if (!pattern.empty() && !QRegularExpression(expression).isValid())
+            return;
+    }
+    views::SelectionModelSignalSuspender suspender(*d->view, *d->filter);
+    d->view->selectionModel()->clearSelection();
+    if (pattern.empty())
+        return;
+    const QModelIndexList hits = d->currentModel->match(d->currentModel->index(0, column), Qt::DisplayRole,
+                                                        expression, -1, flags);
+    QVector<int> rows;
+    rows.reserve(hits.size());
+    for (const QModelIndex& hit : hits)
+        rows.append(hit.row());
+    const SelectedRows::Runs runs = SelectedRows::runsFromRows(rows);
+    if (runs.isEmpty())
+        return;
+    d->selectRows(runs, SelectedRows::firstRow(runs));
+}
+
+void ZoneStyleDialog::headerSectionResized(int logicalIndex, int, int)
+{
+    d->view->storeColumnWidth(logicalIndex);
+}
+
+} // namespace kestrix::sdk::ui::dialogs
