@@ -145,8 +145,10 @@ void TestPromptDialogs::colorToStringNamesEveryIndex_data()
     QTest::newRow("black") << 0 << false << "Black";
     QTest::newRow("red with index") << 1 << true << "Red (1)";
     QTest::newRow("white") << 7 << false << "White";
-    QTest::newRow("first custom") << 8 << false << "Custom 9";
-    QTest::newRow("last basic with index") << 63 << true << "Custom 64 (63)";
+    QTest::newRow("gray") << 8 << false << "Gray";
+    QTest::newRow("last named") << 15 << false << "Light Gray";
+    QTest::newRow("first custom") << 16 << false << "Custom 1";
+    QTest::newRow("last basic with index") << 63 << true << "Custom 48 (63)";
     QTest::newRow("multi-color 1") << -1 << false << "Multi-color 1";
     QTest::newRow("multi-color 2") << -3 << true << "Multi-color 2";
     QTest::newRow("multi-color 4") << -5 << false << "Multi-color 4";

@@ -13,6 +13,8 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include <vector>
+
 namespace kestrix::dialogs::lineplot {
 
 namespace {
@@ -37,6 +39,9 @@ public:
     void showError(QWidget* parent, const QString& message) const;
 
     Ui::LineMapCreateDialog ui;
+    // The zone of each entry of the zone box. Frames may hold very many zones: the box gets
+    // its texts in one insertion, which per-item data would defeat.
+    std::vector<int> zones;
 };
 
 void LineMapCreateDialog::Private::fillChoices()
@@ -45,14 +50,17 @@ void LineMapCreateDialog::Private::fillChoices()
     ui.lineMapCreate_XVar_CmbBox->clear();
     ui.lineMapCreate_YVar_CmbBox->clear();
 
+    zones.clear();
     const UniqueID_t frame = VexUtilFrameGetUniqueID();
     Set_pa zoneHandle = nullptr;
     if (VexUtilZoneGetEnabled(&zoneHandle)) {
-        const toolbox::Set zones(zoneHandle);
-        for (int zone = zones.getNextMember(0); zone != 0; zone = zones.getNextMember(zone)) {
-            ui.lineMapCreate_Zone_CmbBox->addItem(
-                QString::fromStdString(sdk::zoneNameWithIndexFormattedForFrame(frame, zone)), zone);
+        const toolbox::Set enabled(zoneHandle);
+        QStringList names;
+        for (int zone = enabled.getNextMember(0); zone != 0; zone = enabled.getNextMember(zone)) {
+            zones.push_back(zone);
+            names.append(QString::fromStdString(sdk::zoneNameWithIndexFormattedForFrame(frame, zone)));
         }
+        ui.lineMapCreate_Zone_CmbBox->addItems(names);
     }
     const toolbox::Set vars = sdk::getEnabledVars();
     for (int var = vars.getNextMember(0); var != 0; var = vars.getNextMember(var)) {
@@ -70,7 +78,10 @@ void LineMapCreateDialog::Private::fillChoices()
 
 CreateResult LineMapCreateDialog::Private::createMap() const
 {
-    const int zone = ui.lineMapCreate_Zone_CmbBox->currentData().toInt();
+    const int zoneRow = ui.lineMapCreate_Zone_CmbBox->currentIndex();
+    if (zoneRow < 0 || zoneRow >= static_cast<int>(zones.size()))
+        return CreateResult::NotCreated;
+    const int zone = zones[static_cast<std::size_t>(zoneRow)];
     const int xVar = ui.lineMapCreate_XVar_CmbBox->currentData().toInt();
     const int yVar = ui.lineMapCreate_YVar_CmbBox->currentData().toInt();
 

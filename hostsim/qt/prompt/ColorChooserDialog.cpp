@@ -24,12 +24,17 @@ constexpr std::array<short, 8> MultiColors{-1, -3, -4, -5, -7, -8, -9, -10};
 
 const char* const ColorIndexProperty = "colorIndex";
 
-// The names of the first basic colours; the rest of the 64 are the user's own and numbered.
-constexpr std::array<const char*, 8> NamedBasicColors{
-    QT_TRANSLATE_NOOP("ColorChooserDialog", "Black"), QT_TRANSLATE_NOOP("ColorChooserDialog", "Red"),
-    QT_TRANSLATE_NOOP("ColorChooserDialog", "Green"), QT_TRANSLATE_NOOP("ColorChooserDialog", "Blue"),
-    QT_TRANSLATE_NOOP("ColorChooserDialog", "Cyan"), QT_TRANSLATE_NOOP("ColorChooserDialog", "Yellow"),
-    QT_TRANSLATE_NOOP("ColorChooserDialog", "Purple"), QT_TRANSLATE_NOOP("ColorChooserDialog", "White")};
+// The names of the host's sixteen fixed basic colours; the rest of the 64 are the user's own
+// and numbered from 1.
+constexpr std::array<const char*, 16> NamedBasicColors{
+    QT_TRANSLATE_NOOP("ColorChooserDialog", "Black"),      QT_TRANSLATE_NOOP("ColorChooserDialog", "Red"),
+    QT_TRANSLATE_NOOP("ColorChooserDialog", "Green"),      QT_TRANSLATE_NOOP("ColorChooserDialog", "Blue"),
+    QT_TRANSLATE_NOOP("ColorChooserDialog", "Cyan"),       QT_TRANSLATE_NOOP("ColorChooserDialog", "Yellow"),
+    QT_TRANSLATE_NOOP("ColorChooserDialog", "Purple"),     QT_TRANSLATE_NOOP("ColorChooserDialog", "White"),
+    QT_TRANSLATE_NOOP("ColorChooserDialog", "Gray"),       QT_TRANSLATE_NOOP("ColorChooserDialog", "Dark Red"),
+    QT_TRANSLATE_NOOP("ColorChooserDialog", "Dark Green"), QT_TRANSLATE_NOOP("ColorChooserDialog", "Dark Blue"),
+    QT_TRANSLATE_NOOP("ColorChooserDialog", "Dark Cyan"),  QT_TRANSLATE_NOOP("ColorChooserDialog", "Olive"),
+    QT_TRANSLATE_NOOP("ColorChooserDialog", "Dark Purple"), QT_TRANSLATE_NOOP("ColorChooserDialog", "Light Gray")};
 
 int multiColorNumber(short color)
 {
@@ -66,7 +71,6 @@ QToolButton* ColorChooserDialog::Private::addSwatch(QWidget* group, const QStrin
     auto* swatch = new QToolButton(group);
     swatch->setObjectName(objectName);
     swatch->setCheckable(true);
-    swatch->setAutoRaise(false);
     swatch->setProperty(ColorIndexProperty, static_cast<int>(color));
     swatch->setToolTip(ColorChooserDialog::colorToString(color, color >= 0));
     buttons->addButton(swatch);
@@ -176,7 +180,7 @@ QString ColorChooserDialog::colorToString(short color, bool withIndex)
     if (color >= 0 && color < BasicColorCount) {
         const QString name = color < static_cast<short>(NamedBasicColors.size())
                                  ? tr(NamedBasicColors[color])
-                                 : tr("Custom %1").arg(color + 1);
+                                 : tr("Custom %1").arg(color - static_cast<int>(NamedBasicColors.size()) + 1);
         return withIndex ? QStringLiteral("%1 (%2)").arg(name).arg(color) : name;
     }
     if (color == RgbColor)

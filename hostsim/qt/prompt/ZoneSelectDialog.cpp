@@ -9,11 +9,12 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include <algorithm>
+#include <vector>
+
 namespace kestrix::dialogs::prompt {
 
 namespace {
-
-constexpr int ZoneRole = Qt::UserRole;
 
 QPointer<ZoneSelectDialog>& theInstance()
 {
@@ -30,26 +31,31 @@ public:
 
     Ui::ZoneSelectDialog ui;
     int initialZone = 0;
+    // The zone of each row, ascending. Frames may hold very many zones: the list gets its
+    // texts in one insertion, which per-item data would defeat.
+    std::vector<int> zones;
 };
 
 void ZoneSelectDialog::Private::fillZones(int currentZone)
 {
     QListWidget* list = ui.zoneSelect_Zones_List;
     list->clear();
+    zones.clear();
     Set_pa handle = nullptr;
     if (!VexUtilZoneGetEnabled(&handle))
         return;
-    const toolbox::Set zones(handle);
+    const toolbox::Set enabled(handle);
     const UniqueID_t frame = VexUtilFrameGetUniqueID();
-    for (int zone = zones.getNextMember(0); zone != 0; zone = zones.getNextMember(zone)) {
-        auto* item = new QListWidgetItem(
-            QString::fromStdString(sdk::zoneNameWithIndexFormattedForFrame(frame, zone)), list);
-        item->setData(ZoneRole, zone);
-        if (zone == currentZone)
-            list->setCurrentItem(item);
+    QStringList names;
+    for (int zone = enabled.getNextMember(0); zone != 0; zone = enabled.getNextMember(zone)) {
+        zones.push_back(zone);
+        names.append(QString::fromStdString(sdk::zoneNameWithIndexFormattedForFrame(frame, zone)));
     }
-    if (!list->currentItem() && list->count() > 0)
-        list->setCurrentRow(0);
+    list->addItems(names);
+    const auto current = std::lower_bound(zones.begin(), zones.end(), currentZone);
+    const bool found = current != zones.end() && *current == currentZone;
+    if (!zones.empty())
+        list->setCurrentRow(found ? static_cast<int>(current - zones.begin()) : 0);
 }
 
 void ZoneSelectDialog::Private::updateSensitivities()
@@ -84,8 +90,9 @@ ZoneSelectDialog::~ZoneSelectDialog() = default;
 
 int ZoneSelectDialog::selectedZone() const
 {
-    const QListWidgetItem* item = d->ui.zoneSelect_Zones_List->currentItem();
-    return item ? item->data(ZoneRole).toInt() : d->initialZone;
+    const int row = d->ui.zoneSelect_Zones_List->currentRow();
+    return row >= 0 && row < static_cast<int>(d->zones.size()) ? d->zones[static_cast<std::size_t>(row)]
+                                                               : d->initialZone;
 }
 
 } // namespace kestrix::dialogs::prompt
