@@ -2,8 +2,6 @@
 
 #include <common_settings/ApplicationSettings.h>
 #include <common_ui_qt/ComboBoxAutoFilter.h>
-#include <common_ui_qt/IntegralSpinBox.h>
-#include <common_ui_qt/ListBoxWidget.h>
 #include <common_ui_qt/QScientificSpinBox.h>
 #include <common_ui_qt/SaveFileQtDialog.h>
 #include <common_ui_qt/SaveFileWinDialog.h>
@@ -18,7 +16,6 @@
 #include <QtTest>
 
 #include <functional>
-#include <limits>
 
 using kestrix::settings::ApplicationSettings;
 using kestrix::ui::ComboBoxAutoFilter;
@@ -74,8 +71,6 @@ private slots:
     void scientificSpinBoxReadsExponentInput();
     void scientificSpinBoxValidatesAsTyped_data();
     void scientificSpinBoxValidatesAsTyped();
-    void integralSpinBoxTakesAnyInteger();
-    void listBoxWidgetSelectsOneItem();
 
     void saveFileDialogReturnsTheChosenFile();
     void saveFileDialogCancelled();
@@ -277,30 +272,6 @@ void TestCommonControls::scientificSpinBoxValidatesAsTyped()
     box.setRange(0.0, 1e150);
     int position = text.size();
     QCOMPARE(int(box.validate(text, position)), state);
-}
-
-void TestCommonControls::integralSpinBoxTakesAnyInteger()
-{
-    kestrix::ui::IntegralSpinBox box;
-    box.setValue(-2000000);
-    QCOMPARE(box.value(), -2000000);
-    box.setValue(std::numeric_limits<int>::max());
-    QCOMPARE(box.value(), std::numeric_limits<int>::max());
-    box.setRange(0, 8);
-    QCOMPARE(box.value(), 8);
-}
-
-void TestCommonControls::listBoxWidgetSelectsOneItem()
-{
-    kestrix::ListBoxWidget list;
-    list.addItems(ZoneNames);
-    list.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&list));
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(1)).center());
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier,
-                      list.visualItemRect(list.item(3)).center());
-    QCOMPARE(list.selectedItems().size(), 1);
-    QCOMPARE(list.currentRow(), 3);
 }
 
 void TestCommonControls::saveFileDialogReturnsTheChosenFile()
