@@ -292,6 +292,10 @@ void TestDialogBase::missingPageSaysSo()
     QVERIFY(!kestrix::dialogs::common::showHelpPage("no_such_page.html"));
     QCOMPARE(helpBrowserText(), QStringLiteral("No help for no_such_page.html."));
     QCOMPARE(kestrix::dialogs::common::lastShownHelpPage(), std::string("no_such_page.html"));
+
+    // The page shown before the missing one comes back when asked for again.
+    QVERIFY(kestrix::dialogs::common::showHelpPage("zone_style_volume.html"));
+    QVERIFY(helpBrowserText().contains(QStringLiteral("Volume")));
 }
 
 void TestDialogBase::everyBundledPageOpens_data()
