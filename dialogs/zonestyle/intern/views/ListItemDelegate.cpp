@@ -36,11 +36,12 @@ ListItemDelegate::ListItemDelegate(StyleTableView* view, int parameter, bool edi
 QWidget* ListItemDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const
 {
     auto* editor = new kestrix::ComboBoxEditor(parent);
-    editor->setEditable(m_editable);
     editor->setList(choices(index));
     if (m_filter)
         editor->setCompleterAttributes(true, QCompleter::PopupCompletion, Qt::CaseInsensitive, Qt::ElideRight,
                                        Qt::MatchContains);
+    else
+        editor->setEditable(m_editable);
     // A choice picked from the list is the end of the edit.
     auto* delegate = const_cast<ListItemDelegate*>(this);
     connect(editor, &kestrix::ComboBoxEditor::itemChosen, delegate, [delegate, editor]() {

@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QScopedValueRollback>
 
 #include <algorithm>
 #include <memory>
@@ -97,9 +98,11 @@ std::optional<QVariant> chooseFromComboBox(const QPoint& position, QWidget* pare
 {
     ScopedPopup<ComboBoxDialog> popup(new ComboBoxDialog(position, parent, choices, current, width));
     kestrix::ui::ComboBoxAutoFilter* comboBox = popup->comboBox();
-    comboBox->setEditable(true);
     comboBox->setCompleterAttributes(true, QCompleter::PopupCompletion, Qt::CaseInsensitive, Qt::ElideRight,
                                      Qt::MatchContains);
+    // The completer makes the combo box editable; the check only guards the edit text below.
+    if (!comboBox->isEditable())
+        comboBox->setEditable(true);
     comboBox->setEditText(current);
     if (QLineEdit* lineEdit = comboBox->lineEdit())
         lineEdit->selectAll();
@@ -145,6 +148,9 @@ public:
     int tabIndex = 0;
     std::vector<QPointer<ItemDelegate>> delegates;
     QMetaObject::Connection sectionCountConnection;
+    // While the view sets widths itself, the header's resize notices are not the user's
+    // choice and are not stored: the view stores what it measured.
+    bool settingWidths = false;
 };
 
 StyleTableView::StyleTableView(QWidget* parent) : uicontrols::TableView(parent), d(std::make_unique<Private>())
@@ -163,6 +169,7 @@ StyleTableView::~StyleTableView() = default;
 void StyleTableView::setModel(models::ModelAbstract* model, int tabIndex)
 {
     disconnect(d->sectionCountConnection);
+    const QScopedValueRollback<bool> settingWidths(d->settingWidths, true);
     d->model = model;
     uicontrols::TableView::setModel(model);
     d->tabIndex = tabIndex;
@@ -214,6 +221,7 @@ void StyleTableView::fitColumnWidths(bool remeasure)
 {
     if (!d->model)
         return;
+    const QScopedValueRollback<bool> settingWidths(d->settingWidths, true);
     const int columns = d->model->columnCount();
     if (columns == 0)
         return;
@@ -233,11 +241,17 @@ void StyleTableView::fitColumnWidths(bool remeasure)
             continue;
         }
         setColumnWidth(column, std::max(hint.width(), titleWidth));
-        storeColumnWidth(column);
+        rememberColumnWidth(column);
     }
 }
 
 void StyleTableView::storeColumnWidth(int column)
+{
+    if (!d->settingWidths)
+        rememberColumnWidth(column);
+}
+
+void StyleTableView::rememberColumnWidth(int column)
 {
     if (!d->model || column < 0 || column >= d->model->columnCount())
         return;

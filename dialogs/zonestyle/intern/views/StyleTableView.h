@@ -46,6 +46,7 @@ protected:
 private:
     void installDelegates();
     void fitColumnWidths(bool remeasure);
+    void rememberColumnWidth(int column);
     void selectCellIfRowUnselected(const QModelIndex& index);
     bool runPopupEditor(const QContextMenuEvent& event, const QModelIndex& index);
     void showColumnMenu(QContextMenuEvent& event, int column);
