@@ -31,11 +31,11 @@ StyleRequest decodeRequest(const KxKernelArgList& arguments)
 {
     StyleRequest request;
     if (const auto* path = findOfKind(arguments, "PATH", Kind::Array)) {
-        const std::vector<int>& ids = path->arrayValue;
+        const int* ids = arguments.arrayData(*path);
         int count = 0;
-        while (count < static_cast<int>(ids.size()) && ids[static_cast<std::size_t>(count)] != -1)
+        while (count < path->arrayLength && ids[count] != -1)
             ++count;
-        request.entry = StyleSchema::instance().find(ids.data(), count);
+        request.entry = StyleSchema::instance().find(ids, count);
     }
     if (const auto* entry = findOfKind(arguments, "OFFSET1", Kind::Int))
         request.offset1 = static_cast<int>(entry->intValue);
@@ -44,7 +44,7 @@ StyleRequest decodeRequest(const KxKernelArgList& arguments)
     if (const auto* entry = findOfKind(arguments, "UNIQUEID", Kind::Int))
         request.frameId = static_cast<UniqueID_t>(entry->intValue);
     if (const auto* entry = findOfKind(arguments, "OBJECTSET", Kind::Set))
-        request.objects = &entry->setValue;
+        request.objects = &arguments.set(*entry);
     if (const auto* entry = findOfKind(arguments, "ASSIGNOP", Kind::Int))
         request.assignOp = static_cast<int>(entry->intValue);
     if (const auto* entry = findOfKind(arguments, "IVALUE", Kind::Int))
@@ -52,9 +52,9 @@ StyleRequest decodeRequest(const KxKernelArgList& arguments)
     if (const auto* entry = findOfKind(arguments, "DVALUE", Kind::Double))
         request.doubleValue = entry->doubleValue;
     if (const auto* entry = findOfKind(arguments, "SVALUE", Kind::String))
-        request.stringValue = entry->stringValue.c_str();
+        request.stringValue = arguments.string(*entry).c_str();
     if (const auto* entry = findOfKind(arguments, "SETVALUE", Kind::Set))
-        request.setValue = &entry->setValue;
+        request.setValue = &arguments.set(*entry);
     return request;
 }
 

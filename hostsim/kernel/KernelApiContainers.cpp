@@ -166,7 +166,7 @@ bool VexUtilArgListAppendString(ArgList_pa argList, const char* name, const char
     KxKernelArgList::Entry* entry = appendEntry(argList, name, Kind::String);
     if (!entry)
         return false;
-    entry->stringValue = value;
+    argList->setString(*entry, value);
     return true;
 }
 
@@ -175,7 +175,7 @@ bool VexUtilArgListAppendSet(ArgList_pa argList, const char* name, Set_pa value)
     KxKernelArgList::Entry* entry = appendEntry(argList, name, Kind::Set);
     if (!entry)
         return false;
-    entry->setValue = value ? *value : KxKernelSet();
+    argList->setSet(*entry, value ? *value : KxKernelSet());
     return true;
 }
 
@@ -186,7 +186,7 @@ bool VexUtilArgListAppendArray(ArgList_pa argList, const char* name, const int* 
     KxKernelArgList::Entry* entry = appendEntry(argList, name, Kind::Array);
     if (!entry)
         return false;
-    entry->arrayValue.assign(values, values + count);
+    argList->setArray(*entry, values, count);
     return true;
 }
 

@@ -76,10 +76,10 @@ void KxKernelSet::normalize() const
 
 KxKernelArgList::Entry* KxKernelArgList::append(const char* name, Kind kind)
 {
-    if (!name || m_count >= Capacity)
+    if (!name || m_count >= Capacity || std::strlen(name) > static_cast<std::size_t>(MaxNameLength))
         return nullptr;
     Entry& entry = m_entries[static_cast<std::size_t>(m_count++)];
-    entry.name = name;
+    std::strcpy(entry.name, name);
     entry.kind = kind;
     return &entry;
 }
@@ -88,8 +88,50 @@ const KxKernelArgList::Entry* KxKernelArgList::find(const char* name) const
 {
     for (int i = 0; i < m_count; ++i) {
         const Entry& entry = m_entries[static_cast<std::size_t>(i)];
-        if (std::strcmp(entry.name.c_str(), name) == 0)
+        if (std::strcmp(entry.name, name) == 0)
             return &entry;
     }
     return nullptr;
+}
+
+void KxKernelArgList::setString(Entry& entry, const char* value)
+{
+    entry.payload = static_cast<int>(m_strings.size());
+    m_strings.emplace_back(value);
+}
+
+void KxKernelArgList::setSet(Entry& entry, const KxKernelSet& value)
+{
+    entry.payload = static_cast<int>(m_sets.size());
+    m_sets.push_back(value);
+}
+
+void KxKernelArgList::setArray(Entry& entry, const int* values, int length)
+{
+    entry.arrayLength = length;
+    if (m_inlineArrayUsed + length <= InlineArrayCapacity) {
+        entry.arrayOffset = m_inlineArrayUsed;
+        std::copy(values, values + length, m_inlineArray.begin() + m_inlineArrayUsed);
+        m_inlineArrayUsed += length;
+        return;
+    }
+    entry.payload = static_cast<int>(m_arrays.size());
+    m_arrays.emplace_back(values, values + length);
+}
+
+const std::string& KxKernelArgList::string(const Entry& entry) const
+{
+    return m_strings[static_cast<std::size_t>(entry.payload)];
+}
+
+const KxKernelSet& KxKernelArgList::set(const Entry& entry) const
+{
+    return m_sets[static_cast<std::size_t>(entry.payload)];
+}
+
+const int* KxKernelArgList::arrayData(const Entry& entry) const
+{
+    if (entry.arrayOffset >= 0)
+        return m_inlineArray.data() + entry.arrayOffset;
+    return m_arrays[static_cast<std::size_t>(entry.payload)].data();
 }

@@ -35,30 +35,47 @@ struct KxKernelStringList {
     std::vector<std::string> strings;
 };
 
-// A named-argument list of a style read or write. Entries live inline so that a style
-// read allocates no more than the list itself and its identifier path.
+// A named-argument list of a style read or write. Entries and short arrays live inline, so
+// that a style read allocates nothing beyond the list itself.
 struct KxKernelArgList {
     enum class Kind { Int, Double, String, Set, Array, IntPtr, DoublePtr, StringPtr, SetPtr };
 
+    static constexpr int Capacity = 16;
+    static constexpr int MaxNameLength = 15;
+
     struct Entry {
-        std::string name;
+        char name[MaxNameLength + 1] = {};
         Kind kind = Kind::Int;
         LgIndex_t intValue = 0;
         double doubleValue = 0.0;
-        std::string stringValue;
-        KxKernelSet setValue;
-        std::vector<int> arrayValue;
         void* receiver = nullptr;
+        // Index of a text, set or out-of-line array kept beside the entries.
+        int payload = -1;
+        // Start of an array kept inline (-1 when out of line) and its length.
+        int arrayOffset = -1;
+        int arrayLength = 0;
     };
 
-    static constexpr int Capacity = 16;
-
-    // Null when the list is full.
+    // Null when the list is full or the name too long.
     Entry* append(const char* name, Kind kind);
     const Entry* find(const char* name) const;
     int count() const { return m_count; }
 
+    void setString(Entry& entry, const char* value);
+    void setSet(Entry& entry, const KxKernelSet& value);
+    void setArray(Entry& entry, const int* values, int length);
+    const std::string& string(const Entry& entry) const;
+    const KxKernelSet& set(const Entry& entry) const;
+    const int* arrayData(const Entry& entry) const;
+
 private:
+    static constexpr int InlineArrayCapacity = 24;
+
     std::array<Entry, Capacity> m_entries;
     int m_count = 0;
+    std::array<int, InlineArrayCapacity> m_inlineArray{};
+    int m_inlineArrayUsed = 0;
+    std::vector<std::vector<int>> m_arrays;
+    std::vector<std::string> m_strings;
+    std::vector<KxKernelSet> m_sets;
 };
