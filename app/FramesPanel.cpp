@@ -97,6 +97,7 @@ FramesPanel::FramesPanel(QWidget* parent)
     d->framesTree->setHeaderLabels(
         {tr("Frame"), tr("Plot Type"), tr("Zones"), tr("Variables"), tr("Field Maps"), tr("Line Maps")});
     d->framesTree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    d->framesTree->header()->setSectionResizeMode(FrameColumn_Name, QHeaderView::Stretch);
     d->framesTree->header()->setStretchLastSection(false);
 
     auto* currentFrameBox = new QGroupBox(tr("Current Frame"), this);

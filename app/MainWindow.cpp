@@ -57,6 +57,7 @@ MainWindow::MainWindow(QWidget* parent)
     updateUndoActions();
 
     resize(920, 600);
+    resizeDocks({d->journalDock}, {170}, Qt::Vertical);
 }
 
 MainWindow::~MainWindow() = default;

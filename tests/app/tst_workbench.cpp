@@ -193,11 +193,10 @@ void TestWorkbench::openDialogIsComposedBesideTheWindow()
     QVERIFY(dialogImage.load(withDialog, "PNG"));
     QVERIFY(dialogImage.width() > windowImage.width());
     QVERIFY(dialogImage.height() >= windowImage.height());
-    // The main window stands unchanged at the left of the composed picture.
-    QCOMPARE(dialogImage.copy(0, 0, windowImage.width(), windowImage.height() / 2)
-                 .convertToFormat(QImage::Format_RGB32),
-             windowImage.copy(0, 0, windowImage.width(), windowImage.height() / 2)
-                 .convertToFormat(QImage::Format_RGB32));
+    // Right of the main window stands the dialog, not an empty background.
+    const QImage dialogPart = dialogImage.copy(windowImage.width(), 0, dialogImage.width() - windowImage.width(),
+                                               dialogImage.height());
+    QVERIFY(distinctColours(dialogPart) > 8);
 }
 
 void TestWorkbench::sceneFileAndGeneratedScenesAreShown_data()
