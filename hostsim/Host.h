@@ -39,7 +39,7 @@ public:
     // one zone per map; line scenes one zone ("zone k") per map. Zone names (field scenes) and
     // map names (line scenes) alternate "inlet 1", "outlet 2", "inlet 3", ..., and field maps
     // carry the group number 1 (inlet) or 2 (outlet).
-    bool loadGeneratedScene(const QString& specification, QString* error = nullptr);
+    bool loadGeneratedScene(const QString& description, QString* error = nullptr);
     // No pages and no frames.
     void clearScene();
 

@@ -62,10 +62,10 @@ void Host::loadDemoScene()
     kernelInstance().replaceScene(kernel::SceneFactory::demo());
 }
 
-bool Host::loadGeneratedScene(const QString& specification, QString* error)
+bool Host::loadGeneratedScene(const QString& description, QString* error)
 {
     std::string message;
-    std::unique_ptr<kernel::Scene> scene = kernel::SceneFactory::generated(specification.toStdString(), &message);
+    std::unique_ptr<kernel::Scene> scene = kernel::SceneFactory::generated(description.toStdString(), &message);
     if (!scene) {
         if (error)
             *error = QString::fromStdString(message);

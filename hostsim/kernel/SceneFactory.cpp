@@ -300,20 +300,20 @@ std::unique_ptr<Scene> SceneFactory::demo()
     return scene;
 }
 
-std::unique_ptr<Scene> SceneFactory::generated(const std::string& specification, std::string* error)
+std::unique_ptr<Scene> SceneFactory::generated(const std::string& description, std::string* error)
 {
-    const auto colon = specification.find(':');
-    const std::string kind = specification.substr(0, colon);
+    const auto colon = description.find(':');
+    const std::string kind = description.substr(0, colon);
     int count = -1;
     if (colon != std::string::npos) {
-        const std::string number = specification.substr(colon + 1);
+        const std::string number = description.substr(colon + 1);
         if (!number.empty() && number.size() <= 7 && number.find_first_not_of("0123456789") == std::string::npos)
             count = std::stoi(number);
     }
     std::unique_ptr<Scene> scene;
     if (count < 0) {
         if (error)
-            *error = "\"" + specification + "\": expected kind:count, e.g. field3d:1000";
+            *error = "\"" + description + "\": expected kind:count, e.g. field3d:1000";
         return nullptr;
     }
     if (kind == "field3d" || kind == "field2d")

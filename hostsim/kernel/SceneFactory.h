@@ -16,7 +16,7 @@ public:
     static std::unique_ptr<Scene> demo();
     // "field3d:N", "field2d:N", "xy:N" or "polar:N": one frame with N maps. Null with a
     // message for anything else.
-    static std::unique_ptr<Scene> generated(const std::string& specification, std::string* error);
+    static std::unique_ptr<Scene> generated(const std::string& description, std::string* error);
 };
 
 } // namespace kestrix::hostsim::kernel

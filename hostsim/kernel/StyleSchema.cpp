@@ -9,7 +9,7 @@ namespace kestrix::hostsim::kernel {
 
 namespace {
 
-struct TypeSpec {
+struct ValueRules {
     StyleType type = StyleType::Integer;
     long minInteger = 0;
     long maxInteger = 0;
@@ -20,37 +20,37 @@ struct TypeSpec {
     StyleData defaultValue;
 };
 
-TypeSpec boolean(bool defaultValue)
+ValueRules boolean(bool defaultValue)
 {
-    TypeSpec spec;
-    spec.type = StyleType::Boolean;
-    spec.minInteger = 0;
-    spec.maxInteger = 1;
-    spec.defaultValue = defaultValue ? 1L : 0L;
-    return spec;
+    ValueRules rules;
+    rules.type = StyleType::Boolean;
+    rules.minInteger = 0;
+    rules.maxInteger = 1;
+    rules.defaultValue = defaultValue ? 1L : 0L;
+    return rules;
 }
 
-TypeSpec integer(long minimum, long maximum, long defaultValue)
+ValueRules integer(long minimum, long maximum, long defaultValue)
 {
-    TypeSpec spec;
-    spec.type = StyleType::Integer;
-    spec.minInteger = minimum;
-    spec.maxInteger = maximum;
-    spec.defaultValue = defaultValue;
-    return spec;
+    ValueRules rules;
+    rules.type = StyleType::Integer;
+    rules.minInteger = minimum;
+    rules.maxInteger = maximum;
+    rules.defaultValue = defaultValue;
+    return rules;
 }
 
-TypeSpec enumeration(std::vector<long> values, long defaultValue)
+ValueRules enumeration(std::vector<long> values, long defaultValue)
 {
-    TypeSpec spec;
-    spec.type = StyleType::Enumeration;
-    spec.values = std::move(values);
-    spec.defaultValue = defaultValue;
-    return spec;
+    ValueRules rules;
+    rules.type = StyleType::Enumeration;
+    rules.values = std::move(values);
+    rules.defaultValue = defaultValue;
+    return rules;
 }
 
 // Enumerations whose values are first..last without gaps.
-TypeSpec enumerationRange(long first, long last, long defaultValue)
+ValueRules enumerationRange(long first, long last, long defaultValue)
 {
     std::vector<long> values;
     for (long value = first; value <= last; ++value)
@@ -58,68 +58,68 @@ TypeSpec enumerationRange(long first, long last, long defaultValue)
     return enumeration(std::move(values), defaultValue);
 }
 
-TypeSpec real(double minimum, double maximum, double defaultValue)
+ValueRules real(double minimum, double maximum, double defaultValue)
 {
-    TypeSpec spec;
-    spec.type = StyleType::Double;
-    spec.minDouble = minimum;
-    spec.maxDouble = maximum;
-    spec.defaultValue = defaultValue;
-    return spec;
+    ValueRules rules;
+    rules.type = StyleType::Double;
+    rules.minDouble = minimum;
+    rules.maxDouble = maximum;
+    rules.defaultValue = defaultValue;
+    return rules;
 }
 
-TypeSpec text(const char* defaultValue)
+ValueRules text(const char* defaultValue)
 {
-    TypeSpec spec;
-    spec.type = StyleType::String;
-    spec.defaultValue = std::string(defaultValue);
-    return spec;
+    ValueRules rules;
+    rules.type = StyleType::String;
+    rules.defaultValue = std::string(defaultValue);
+    return rules;
 }
 
 // Basic colours 0..63 and the multi-colour and RGB settings -1, -3..-10 (-2 is no colour).
-TypeSpec color(long defaultValue)
+ValueRules color(long defaultValue)
 {
-    TypeSpec spec;
-    spec.type = StyleType::Color;
-    spec.defaultValue = defaultValue;
-    return spec;
+    ValueRules rules;
+    rules.type = StyleType::Color;
+    rules.defaultValue = defaultValue;
+    return rules;
 }
 
-TypeSpec variable(bool allowNone, long defaultValue)
+ValueRules variable(bool allowNone, long defaultValue)
 {
-    TypeSpec spec;
-    spec.type = StyleType::Variable;
-    spec.allowNone = allowNone;
-    spec.defaultValue = defaultValue;
-    return spec;
+    ValueRules rules;
+    rules.type = StyleType::Variable;
+    rules.allowNone = allowNone;
+    rules.defaultValue = defaultValue;
+    return rules;
 }
 
-TypeSpec zone(long defaultValue)
+ValueRules zone(long defaultValue)
 {
-    TypeSpec spec;
-    spec.type = StyleType::Zone;
-    spec.defaultValue = defaultValue;
-    return spec;
+    ValueRules rules;
+    rules.type = StyleType::Zone;
+    rules.defaultValue = defaultValue;
+    return rules;
 }
 
-TypeSpec mapSet()
+ValueRules mapSet()
 {
-    TypeSpec spec;
-    spec.type = StyleType::MapSet;
-    spec.defaultValue = 0L;
-    return spec;
+    ValueRules rules;
+    rules.type = StyleType::MapSet;
+    rules.defaultValue = 0L;
+    return rules;
 }
 
 // Sizes and pattern lengths are percentages of the frame.
-TypeSpec thickness(double defaultValue) { return real(0.0001, 100.0, defaultValue); }
-TypeSpec patternLength(double defaultValue) { return real(0.01, 100.0, defaultValue); }
-TypeSpec symbolSize(double defaultValue) { return real(0.0, 100.0, defaultValue); }
-TypeSpec linePattern() { return enumerationRange(LinePattern_Solid, LinePattern_DashDotDot, LinePattern_Solid); }
-TypeSpec fillMode(long defaultValue) { return enumerationRange(FillMode_None, FillMode_UseBackgroundColor, defaultValue); }
-TypeSpec geomShape() { return enumerationRange(GeomShape_Square, GeomShape_Point, GeomShape_Square); }
-TypeSpec font(long defaultValue) { return enumerationRange(Font_Helvetica, Font_Extended, defaultValue); }
-TypeSpec skipping() { return real(0.0, 2147483647.0, 1.0); }
-TypeSpec skipMode() { return enumerationRange(SkipMode_ByIndex, SkipMode_ByFrameUnits, SkipMode_ByIndex); }
+ValueRules thickness(double defaultValue) { return real(0.0001, 100.0, defaultValue); }
+ValueRules patternLength(double defaultValue) { return real(0.01, 100.0, defaultValue); }
+ValueRules symbolSize(double defaultValue) { return real(0.0, 100.0, defaultValue); }
+ValueRules linePattern() { return enumerationRange(LinePattern_Solid, LinePattern_DashDotDot, LinePattern_Solid); }
+ValueRules fillMode(long defaultValue) { return enumerationRange(FillMode_None, FillMode_UseBackgroundColor, defaultValue); }
+ValueRules geomShape() { return enumerationRange(GeomShape_Square, GeomShape_Point, GeomShape_Square); }
+ValueRules font(long defaultValue) { return enumerationRange(Font_Helvetica, Font_Extended, defaultValue); }
+ValueRules skipping() { return real(0.0, 2147483647.0, 1.0); }
+ValueRules skipMode() { return enumerationRange(SkipMode_ByIndex, SkipMode_ByFrameUnits, SkipMode_ByIndex); }
 
 } // namespace
 
@@ -127,37 +127,37 @@ class StyleSchemaBuilder {
 public:
     explicit StyleSchemaBuilder(StyleSchema& schema) : m_schema(schema) {}
 
-    void add(StyleOwner owner, std::initializer_list<const char*> keywords, const TypeSpec& spec,
+    void add(StyleOwner owner, std::initializer_list<const char*> keywords, const ValueRules& rules,
              StyleStorage storage = StyleStorage::Table, int offsetMin = 0, int offsetMax = 0)
     {
         auto entry = std::make_unique<StyleSchemaEntry>();
         entry->owner = owner;
-        entry->type = spec.type;
+        entry->type = rules.type;
         entry->storage = storage;
-        entry->minInteger = spec.minInteger;
-        entry->maxInteger = spec.maxInteger;
-        entry->minDouble = spec.minDouble;
-        entry->maxDouble = spec.maxDouble;
-        entry->enumerationValues = spec.values;
-        entry->allowNone = spec.allowNone;
-        entry->defaultValue = spec.defaultValue;
+        entry->minInteger = rules.minInteger;
+        entry->maxInteger = rules.maxInteger;
+        entry->minDouble = rules.minDouble;
+        entry->maxDouble = rules.maxDouble;
+        entry->enumerationValues = rules.values;
+        entry->allowNone = rules.allowNone;
+        entry->defaultValue = rules.defaultValue;
         entry->offsetMin = offsetMin;
         entry->offsetMax = offsetMax;
         m_schema.add(std::move(entry), keywords);
     }
 
-    void fieldMap(std::initializer_list<const char*> keywords, const TypeSpec& spec)
+    void fieldMap(std::initializer_list<const char*> keywords, const ValueRules& rules)
     {
-        add(StyleOwner::FieldMap, keywords, spec);
+        add(StyleOwner::FieldMap, keywords, rules);
     }
-    void lineMap(std::initializer_list<const char*> keywords, const TypeSpec& spec)
+    void lineMap(std::initializer_list<const char*> keywords, const ValueRules& rules)
     {
-        add(StyleOwner::LineMap, keywords, spec);
+        add(StyleOwner::LineMap, keywords, rules);
     }
-    void frame(std::initializer_list<const char*> keywords, const TypeSpec& spec) { add(StyleOwner::Frame, keywords, spec); }
-    void application(std::initializer_list<const char*> keywords, const TypeSpec& spec)
+    void frame(std::initializer_list<const char*> keywords, const ValueRules& rules) { add(StyleOwner::Frame, keywords, rules); }
+    void application(std::initializer_list<const char*> keywords, const ValueRules& rules)
     {
-        add(StyleOwner::Application, keywords, spec);
+        add(StyleOwner::Application, keywords, rules);
     }
 
     void build()

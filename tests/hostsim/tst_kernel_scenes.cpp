@@ -277,7 +277,7 @@ void TestKernelScenes::demoSceneHasTheFourKindsOfFrames()
 
 void TestKernelScenes::generatedScenes_data()
 {
-    QTest::addColumn<QString>("specification");
+    QTest::addColumn<QString>("description");
     QTest::addColumn<int>("plotType");
     QTest::newRow("field3d") << "field3d:1000" << int(PlotType_Cartesian3D);
     QTest::newRow("field2d") << "field2d:1000" << int(PlotType_Cartesian2D);
@@ -287,10 +287,10 @@ void TestKernelScenes::generatedScenes_data()
 
 void TestKernelScenes::generatedScenes()
 {
-    QFETCH(QString, specification);
+    QFETCH(QString, description);
     QFETCH(int, plotType);
     QString error;
-    QVERIFY2(Host::instance().loadGeneratedScene(specification, &error), qPrintable(error));
+    QVERIFY2(Host::instance().loadGeneratedScene(description, &error), qPrintable(error));
     const QList<Host::FrameInfo> frames = Host::instance().framesOfCurrentPage();
     QCOMPARE(frames.size(), 1);
     QCOMPARE(frames[0].plotType, plotType);
@@ -314,9 +314,9 @@ void TestKernelScenes::generatedScenes()
 
 void TestKernelScenes::generatedSceneSpecificationIsChecked()
 {
-    for (const char* specification : {"field4d:10", "xy", "xy:", "xy:-3", "xy:ten", "xy:99999999"}) {
+    for (const char* description : {"field4d:10", "xy", "xy:", "xy:-3", "xy:ten", "xy:99999999"}) {
         QString error;
-        QVERIFY2(!Host::instance().loadGeneratedScene(QString::fromLatin1(specification), &error), specification);
+        QVERIFY2(!Host::instance().loadGeneratedScene(QString::fromLatin1(description), &error), description);
         QVERIFY(!error.isEmpty());
         QCOMPARE(frameNames(), QStringLiteral("Wing,Section,Pressure,Polar"));
     }
