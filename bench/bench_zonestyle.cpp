@@ -192,6 +192,7 @@ void measureDialog(QWidget& mainWindow, int maps, Measurements& results)
         [&] {
             // A selection change by the user makes applying the same pattern again worthwhile.
             pattern->setText(QStringLiteral("inlet"));
+            emit pattern->editingFinished();
             view->selectionModel()->clearSelection();
             view->selectionModel()->select(view->model()->index(0, 0), QItemSelectionModel::Select);
         },

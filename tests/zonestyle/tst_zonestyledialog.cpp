@@ -10,6 +10,7 @@
 #include <kxtoolbox/CheckedStyleValue.h>
 #include <kxtoolbox/Set.h>
 
+#include <QContextMenuEvent>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -296,6 +297,48 @@ private slots:
         QCOMPARE(selectedRows(view()), QList<int>());
     }
 
+    void mapsDeletedWhileAPopupRunsAreNotWritten()
+    {
+        QVERIFY(Host::instance().setCurrentFrame(2));
+        selectRows(view(), {0, 1, 2, 3});
+        ModalDialogAnswerer popup([](QWidget* window) {
+            kestrix::toolbox::Set lastTwo;
+            lastTwo.add(3);
+            lastTwo.add(4);
+            QVERIFY(VexUtilLineMapDelete(lastTwo.getRef()));
+            QCoreApplication::processEvents();
+            auto* edit = window->findChild<QLineEdit*>(QStringLiteral("lineEdit"));
+            QVERIFY(edit);
+            edit->setText(QStringLiteral("renamed"));
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        rightClick(view(), 2, 1);
+        QVERIFY(popup.wasAnswered());
+        QCOMPARE(VexUtilLineMapGetCount(), 2);
+        QCOMPARE(lineMapName(1), QStringLiteral("renamed"));
+        QCOMPARE(lineMapName(2), QStringLiteral("renamed"));
+        QCOMPARE(selectedRows(view()), (QList<int>{0, 1}));
+    }
+
+    void aFrameSwitchWhileAPopupRunsWritesNothing()
+    {
+        QVERIFY(Host::instance().setCurrentFrame(2));
+        selectRows(view(), {0, 1});
+        Host::instance().clearJournal();
+        ModalDialogAnswerer popup([](QWidget* window) {
+            QVERIFY(Host::instance().setCurrentFrame(1));
+            auto* edit = window->findChild<QLineEdit*>(QStringLiteral("lineEdit"));
+            QVERIFY(edit);
+            edit->setText(QStringLiteral("renamed"));
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        rightClick(view(), 0, 1);
+        QVERIFY(popup.wasAnswered());
+        QVERIFY(Host::instance().journal().isEmpty());
+        QVERIFY(Host::instance().setCurrentFrame(2));
+        QCOMPARE(lineMapName(1), QStringLiteral("first"));
+    }
+
     void pickedMapsAreSelectedWhenAsked()
     {
         m_dialog.reset();
@@ -333,6 +376,13 @@ private:
     QWidget* page(const char* name) const { return m_dialog->findChild<QWidget*>(QString::fromLatin1(name)); }
     QPushButton* button(const char* name) const { return m_dialog->findChild<QPushButton*>(QString::fromLatin1(name)); }
     QDialogButtonBox* buttonBox() const { return m_dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox")); }
+
+    static void rightClick(QTableView* table, int row, int column)
+    {
+        const QPoint position = table->visualRect(table->model()->index(row, column)).center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, position, table->viewport()->mapToGlobal(position));
+        QCoreApplication::sendEvent(table->viewport(), &event);
+    }
 
     void applyPattern(const QString& pattern, const char* buttonName)
     {
