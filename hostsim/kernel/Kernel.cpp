@@ -361,6 +361,8 @@ bool Kernel::lineMapSetName(const KxKernelSet* maps, const char* name)
     std::vector<int> members;
     if (!frame || !name || !lineMapMembers(*frame, maps, members))
         return false;
+    if (members.empty())
+        return true;
     static const StyleSchemaEntry* const nameEntry = StyleSchema::instance().find({"LINEMAP", "NAME"});
     std::optional<StyleData> after;
     if (StyleData(std::string(name)) != nameEntry->defaultValue)
