@@ -25,27 +25,13 @@ enum Units_e {
 enum ExportFormat_e {
     ExportFormat_RasterMetafile = 0,
     ExportFormat_TIFF = 1,
-    ExportFormat_SGI = 2,
-    ExportFormat_SunRaster = 3,
-    ExportFormat_XWindows = 4,
-    ExportFormat_PSImage = 5,
-    ExportFormat_HPGL = 6,
-    ExportFormat_HPGL2 = 7,
-    ExportFormat_PS = 8,
     ExportFormat_EPS = 9,
-    ExportFormat_LaserGraphics = 10,
     ExportFormat_WindowsMetafile = 11,
-    ExportFormat_BMP = 12,
     ExportFormat_PNG = 13,
     ExportFormat_AVI = 14,
-    ExportFormat_Custom = 15,
     ExportFormat_JPEG = 16,
     ExportFormat_Flash = 17,
-    ExportFormat_X3D = 18,
-    ExportFormat_TecplotViewer = 19,
-    ExportFormat_FLV = 20,
     ExportFormat_MPEG4 = 21,
-    ExportFormat_WMV = 22,
     ExportFormat_Invalid = -1
 };
 

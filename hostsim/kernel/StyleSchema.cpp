@@ -401,7 +401,7 @@ private:
 
     void buildApplication()
     {
-        application({"EXPORTSETUP", "EXPORTFORMAT"}, enumerationRange(ExportFormat_RasterMetafile, ExportFormat_WMV, ExportFormat_PNG));
+        application({"EXPORTSETUP", "EXPORTFORMAT"}, enumerationRange(ExportFormat_RasterMetafile, ExportFormat_MPEG4, ExportFormat_PNG));
         application({"EXPORTSETUP", "PRINTRENDERTYPE"}, enumerationRange(0, 1, 0));
         application({"EXPORTSETUP", "EXPORTREGION"}, enumerationRange(0, 2, 0));
         application({"EXPORTSETUP", "IMAGEWIDTH"}, integer(1, 100000, 800));
