@@ -90,11 +90,11 @@ SelectedRows::Runs everyOtherRow(int rows)
     return runs;
 }
 
-void generate(const QString& specification)
+void generate(const QString& sceneRequest)
 {
     QString error;
-    if (!Host::instance().loadGeneratedScene(specification, &error)) {
-        std::fprintf(stderr, "cannot generate %s: %s\n", qPrintable(specification), qPrintable(error));
+    if (!Host::instance().loadGeneratedScene(sceneRequest, &error)) {
+        std::fprintf(stderr, "cannot generate %s: %s\n", qPrintable(sceneRequest), qPrintable(error));
         std::exit(2);
     }
 }
