@@ -49,7 +49,6 @@ class TestTableColumnHeader : public QObject {
 
 private slots:
     void narrowedSectionSpringsBackToItsTitleWidth();
-    void widerSectionsStayAsTheUserMadeThem();
     void restoreSectionStateBringsBackOrderAndSizes();
     void setModelKeepsSectionSizesAndOrder();
     void copySectionSizesFromTakesWidthsOfEquallyTitledColumns();
@@ -83,17 +82,6 @@ void TestTableColumnHeader::narrowedSectionSpringsBackToItsTitleWidth()
 
     header->resizeSection(2, 3);
     QCOMPARE(header->sectionSize(2), header->sectionSizeHint(2));
-}
-
-void TestTableColumnHeader::widerSectionsStayAsTheUserMadeThem()
-{
-    auto model = modelWithTitles({QStringLiteral("Zone\nNumber"), QStringLiteral("Mesh\nColor")});
-    TableColumnHeader header(model.get());
-    const int wider = header.sectionSizeHint(1) + 25;
-    header.resizeSection(1, wider);
-    QCOMPARE(header.sectionSize(1), wider);
-    QVERIFY(!header.stretchLastSection());
-    QVERIFY(!header.cascadingSectionResizes());
 }
 
 void TestTableColumnHeader::restoreSectionStateBringsBackOrderAndSizes()

@@ -55,8 +55,8 @@ public:
 
     kestrix::toolbox::FrameStyleValue styleValue(int column) const
     {
-        const TestColumn& spec = m_columns.at(column);
-        return kestrix::toolbox::FrameStyleValue(this->frameId(), m_mapKeyword, spec.kw2, spec.kw3);
+        const TestColumn& definition = m_columns.at(column);
+        return kestrix::toolbox::FrameStyleValue(this->frameId(), m_mapKeyword, definition.kw2, definition.kw3);
     }
 
     int readInteger(int column, int map) const
@@ -92,10 +92,10 @@ protected:
     Qt::ItemFlags ownFlags(const QModelIndex& index) const override
     {
         Qt::ItemFlags flags = RowBase::ownFlags(index);
-        const TestColumn& spec = m_columns.at(index.column());
-        if (spec.type == TestColumn::Type::Boolean)
+        const TestColumn& definition = m_columns.at(index.column());
+        if (definition.type == TestColumn::Type::Boolean)
             flags |= Qt::ItemIsUserCheckable;
-        else if (spec.editorKind != 0 && spec.type != TestColumn::Type::Color)
+        else if (definition.editorKind != 0 && definition.type != TestColumn::Type::Color)
             flags |= Qt::ItemIsEditable;
         return flags;
     }

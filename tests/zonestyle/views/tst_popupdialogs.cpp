@@ -46,7 +46,6 @@ class TestPopupDialogs : public QObject {
     Q_OBJECT
 
 private slots:
-    void popupIsAFramelessPopupAtThePosition();
     void textPopupStartsWithTheWholeTextSelected();
     void keysThatAcceptKeepTheTypedText_data();
     void keysThatAcceptKeepTheTypedText();
@@ -58,17 +57,6 @@ private slots:
     void listPopupTakesTheCurrentRowOnReturn();
     void comboPopupStartsAtTheCurrentChoice();
 };
-
-void TestPopupDialogs::popupIsAFramelessPopupAtThePosition()
-{
-    TextEditDialog popup(QPoint(140, 90), nullptr, QStringLiteral("5"));
-    QVERIFY(popup.windowFlags().testFlag(Qt::Popup));
-    QVERIFY(popup.windowFlags().testFlag(Qt::FramelessWindowHint));
-    QVERIFY(popup.testAttribute(Qt::WA_TranslucentBackground));
-    QCOMPARE(popup.pos(), QPoint(140, 90));
-    QCOMPARE(popup.result(), int(QDialog::Accepted));
-    QVERIFY(popup.findChild<QLineEdit*>(QStringLiteral("lineEdit"))->graphicsEffect());
-}
 
 void TestPopupDialogs::textPopupStartsWithTheWholeTextSelected()
 {
