@@ -209,8 +209,11 @@ void TestKernelStyle::refusedWritesChangeNothing()
 void TestKernelStyle::writeToSeveralMapsIsOneStateChange()
 {
     EventRecorder recorder;
+    QSignalSpy journalAppended(&Host::instance(), &Host::journalAppended);
     const Set maps = setOf({1, 2, 3});
     QCOMPARE(CheckedStyleValue("FIELDMAP", "MESH", "COLOR").set(5, &maps), SetValue_Ok);
+    QCOMPARE(journalAppended.count(), 1);
+    QCOMPARE(journalAppended.first().first().toString(), QStringLiteral("FIELDMAP MESH COLOR objects=1,2,3 op=255 value=5"));
     QCOMPARE(recorder.events.size(), 1);
     QCOMPARE(recorder.events.first().code, int(StateChange_Style));
     QCOMPARE(recorder.events.first().params, QStringList({"FIELDMAP", "MESH", "COLOR"}));
