@@ -6,6 +6,7 @@
 #include <QPair>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 namespace kestrix::hostsim {
 
@@ -53,6 +54,12 @@ public:
 
     // The pick list: entries of (type, number) with type 15 a zone, 21 a line map.
     void setPickList(const QList<QPair<int, int>>& entries);
+
+    // A style value for inspection, not counted as a read: an int (booleans, enumerations,
+    // colours, numbers), a double, a QString, or for the sets of active maps a QVariantList
+    // of map numbers; invalid when the kernel refuses the read. Per-map values take the map
+    // as `offset1`; `frameId` 0 means the current frame.
+    QVariant styleValue(const QStringList& path, int offset1 = -1, int offset2 = -1, quint64 frameId = 0) const;
 
     // Instrumentation. Read and write counts count every low-level style access, refused
     // ones included.

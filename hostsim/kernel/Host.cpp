@@ -3,6 +3,7 @@
 #include "Kernel.h"
 #include "SceneFactory.h"
 #include "SceneLoader.h"
+#include "StyleEngine.h"
 
 #include <QFile>
 
@@ -132,6 +133,36 @@ void Host::setPickList(const QList<QPair<int, int>>& entries)
     for (const auto& entry : entries)
         picks.push_back({entry.first, entry.second});
     kernelInstance().setPickList(std::move(picks));
+}
+
+QVariant Host::styleValue(const QStringList& path, int offset1, int offset2, quint64 frameId) const
+{
+    const kernel::StyleSchema& schema = kernel::StyleSchema::instance();
+    std::vector<int> ids;
+    for (const QString& keyword : path)
+        ids.push_back(schema.keywordId(keyword.toStdString()));
+    kernel::StyleRequest request;
+    request.entry = schema.find(ids.data(), static_cast<int>(ids.size()));
+    request.offset1 = offset1;
+    request.offset2 = offset2;
+    if (frameId != 0)
+        request.frameId = static_cast<UniqueID_t>(frameId);
+    kernel::StyleData value;
+    std::vector<int> members;
+    const bool isSet = request.entry && request.entry->type == kernel::StyleType::MapSet;
+    if (kernel::StyleEngine::read(kernelInstance().scene(), request, value, isSet ? &members : nullptr) != GetValue_Ok)
+        return {};
+    if (isSet) {
+        QVariantList list;
+        for (int member : members)
+            list << member;
+        return list;
+    }
+    if (const auto* text = std::get_if<std::string>(&value))
+        return QString::fromStdString(*text);
+    if (const auto* number = std::get_if<double>(&value))
+        return *number;
+    return static_cast<int>(std::get<long>(value));
 }
 
 quint64 Host::styleReadCount() const

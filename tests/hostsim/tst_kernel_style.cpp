@@ -388,6 +388,17 @@ void TestKernelStyle::frameStyleValueAddressesItsOwnFrame()
 void TestKernelStyle::readsAndWritesAreCounted()
 {
     Host::instance().resetStyleCounts();
+    // Inspection through the host is not a read of the library.
+    QCOMPARE(Host::instance().styleValue({"FIELDMAP", "MESH", "COLOR"}, 1), QVariant(3));
+    QCOMPARE(Host::instance().styleValue({"FIELDMAP", "MESH", "LINETHICKNESS"}, 1), QVariant(0.4));
+    QCOMPARE(Host::instance().styleValue({"GLOBALSCATTER", "DATALABELS", "TEXTSHAPE", "FONTFAMILY"}),
+             QVariant(QStringLiteral("Helvetica")));
+    QCOMPARE(Host::instance().styleValue({"ACTIVEFIELDMAPS"}), QVariant(QVariantList({1, 2, 3, 4})));
+    QCOMPARE(Host::instance().styleValue({"LINEMAP", "LINES", "COLOR"}, 2, -1, frameId(3)), QVariant(3));
+    QVERIFY(!Host::instance().styleValue({"FIELDMAP", "MESH", "COLOR"}, 9).isValid());
+    QVERIFY(!Host::instance().styleValue({"FIELDMAP", "MESH"}, 1).isValid());
+    QCOMPARE(Host::instance().styleReadCount(), quint64(0));
+
     const CheckedStyleValue color("FIELDMAP", "MESH", "COLOR");
     readInteger(color, 1);
     readInteger(color, 99);
