@@ -93,6 +93,9 @@ signals:
     void journalAppended(const QString& line);
     // The scene was replaced or the current page or frame changed.
     void sceneChanged();
+    // The undo history may have changed: a step was added, undone or redone, or the history
+    // was cleared.
+    void historyChanged();
 
 private:
     Host();

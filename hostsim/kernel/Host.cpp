@@ -30,12 +30,14 @@ Host::Host()
 {
     kernelInstance().setJournalListener([this](const QString& line) { emit journalAppended(line); });
     kernelInstance().setSceneListener([this]() { emit sceneChanged(); });
+    kernelInstance().setHistoryListener([this]() { emit historyChanged(); });
 }
 
 Host::~Host()
 {
     kernelInstance().setJournalListener({});
     kernelInstance().setSceneListener({});
+    kernelInstance().setHistoryListener({});
 }
 
 bool Host::loadSceneFile(const QString& path, QString* error)

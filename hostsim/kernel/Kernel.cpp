@@ -95,6 +95,7 @@ void Kernel::replaceScene(std::unique_ptr<Scene> scene)
     m_pops.clear();
     notify(StateChange_CompleteReset);
     sceneChanged();
+    historyChanged();
 }
 
 bool Kernel::setCurrentPage(int page)
@@ -386,11 +387,19 @@ void Kernel::lockFinish()
         --m_lockDepth;
 }
 
+void Kernel::undoStateEnd(bool commit)
+{
+    m_undo.end(commit);
+    if (m_undo.depth() == 0)
+        historyChanged();
+}
+
 bool Kernel::undo()
 {
     if (!m_undo.undo())
         return false;
     notify(StateChange_CompleteReset);
+    historyChanged();
     return true;
 }
 
@@ -399,6 +408,7 @@ bool Kernel::redo()
     if (!m_undo.redo())
         return false;
     notify(StateChange_CompleteReset);
+    historyChanged();
     return true;
 }
 
@@ -429,6 +439,8 @@ void Kernel::resetStyleCounts()
 void Kernel::record(std::unique_ptr<SceneChange> change)
 {
     m_undo.record(std::move(change));
+    if (m_undo.depth() == 0)
+        historyChanged();
 }
 
 void Kernel::appendJournal(const QString& line)
@@ -442,6 +454,12 @@ void Kernel::sceneChanged()
 {
     if (m_sceneListener)
         m_sceneListener();
+}
+
+void Kernel::historyChanged()
+{
+    if (m_historyListener)
+        m_historyListener();
 }
 
 } // namespace kestrix::hostsim::kernel

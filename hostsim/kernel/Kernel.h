@@ -59,7 +59,7 @@ public:
     void lockFinish();
     int lockDepth() const { return m_lockDepth; }
     void undoStateBegin() { m_undo.begin(); }
-    void undoStateEnd(bool commit) { m_undo.end(commit); }
+    void undoStateEnd(bool commit);
     const UndoStack& undoStack() const { return m_undo; }
     bool undo();
     bool redo();
@@ -79,6 +79,7 @@ public:
     void clearJournal() { m_journal.clear(); }
     void setJournalListener(std::function<void(const QString&)> listener) { m_journalListener = std::move(listener); }
     void setSceneListener(std::function<void()> listener) { m_sceneListener = std::move(listener); }
+    void setHistoryListener(std::function<void()> listener) { m_historyListener = std::move(listener); }
 
     // "1,2,3" for small sets, runs such as "1-50000,50002" for sets of more than 100 members.
     static QString formatMembers(const std::vector<int>& members);
@@ -92,6 +93,7 @@ private:
     // Validated members of a kernel set of line maps of the frame; false when any is not a map.
     static bool lineMapMembers(const Frame& frame, const KxKernelSet* maps, std::vector<int>& members);
     void sceneChanged();
+    void historyChanged();
 
     std::unique_ptr<Scene> m_scene;
     UndoStack m_undo;
@@ -103,6 +105,7 @@ private:
     QStringList m_journal;
     std::function<void(const QString&)> m_journalListener;
     std::function<void()> m_sceneListener;
+    std::function<void()> m_historyListener;
 
     struct PopState {
         int page = 0;

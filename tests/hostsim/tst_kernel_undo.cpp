@@ -70,16 +70,20 @@ void TestKernelUndo::init()
 
 void TestKernelUndo::writeOutsideUndoStateIsOneStep()
 {
+    QSignalSpy historyChanged(&Host::instance(), &Host::historyChanged);
     setMeshColor({1}, 7);
     setMeshColor({2}, 8);
     QCOMPARE(Host::instance().undoStepCount(), 2);
+    QCOMPARE(historyChanged.count(), 2);
     QVERIFY(Host::instance().undo());
     QCOMPARE(meshColor(1), 7L);
     QCOMPARE(meshColor(2), 1L);
     QVERIFY(Host::instance().undo());
     QCOMPARE(meshColor(1), 3L);
+    QCOMPARE(historyChanged.count(), 4);
     QVERIFY(!Host::instance().canUndo());
     QVERIFY(!Host::instance().undo());
+    QCOMPARE(historyChanged.count(), 4);
 }
 
 void TestKernelUndo::undoAndRedoAnnounceCompleteReset()
@@ -110,10 +114,13 @@ void TestKernelUndo::nestedUndoStatesMakeOneStep()
     QCOMPARE(Host::instance().undoDepth(), 2);
     setMeshColor({2}, 11);
     QCOMPARE(CheckedStyleValue("ACTIVEFIELDMAPS").set(setOf({5}), nullptr, -1, -1, AssignOp_PlusEquals), SetValue_Ok);
+    QSignalSpy historyChanged(&Host::instance(), &Host::historyChanged);
     VexUtilUndoStateEnd(false, true);
     QCOMPARE(Host::instance().undoStepCount(), 0);
     setMeshColor({3}, 12);
+    QCOMPARE(historyChanged.count(), 0);
     VexUtilUndoStateEnd(false, true);
+    QCOMPARE(historyChanged.count(), 1);
     QCOMPARE(Host::instance().undoDepth(), 0);
     QCOMPARE(Host::instance().undoStepCount(), 1);
 
