@@ -17,34 +17,41 @@ namespace {
 // Sees Return and the loss of focus before the line edit itself does. QLineEdit's own
 // signals for these stay silent while its validator does not accept the text, and
 // returnPressed() comes before editingFinished(): a listener must learn of the text before
-// anybody reacts to the key.
+// anybody reacts to the key. editingFinished() is still heard, for text that arrives without
+// a key stroke (a completer's choice), unless it only repeats the commit just reported.
 class CommitWatcher : public QObject {
 public:
-    CommitWatcher(std::function<void()> commit, QObject* parent)
+    CommitWatcher(QLineEdit& lineEdit, std::function<void()> onCommit, QObject* parent)
         : QObject(parent)
-        , m_commit(std::move(commit))
+        , m_lineEdit(lineEdit)
+        , m_commit(std::move(onCommit))
     {
+        lineEdit.installEventFilter(this);
+        connect(&lineEdit, &QLineEdit::textEdited, this, [this] {
+            m_edited = true;
+            m_justCommitted = false;
+        });
+        connect(&lineEdit, &QLineEdit::editingFinished, this, [this] {
+            const bool repeated = m_justCommitted && m_lineEdit.text() == m_committedText;
+            m_justCommitted = false;
+            if (!repeated)
+                commit();
+        });
     }
-
-    void markEdited() { m_edited = true; }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         switch (event->type()) {
         case QEvent::KeyPress: {
             const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                m_edited = false;
-                m_commit();
-            }
+            if (key == Qt::Key_Return || key == Qt::Key_Enter)
+                commit();
             break;
         }
         case QEvent::FocusOut:
             // A popup (a completer, a context menu) takes the focus only for a moment.
-            if (m_edited && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
-                m_edited = false;
-                m_commit();
-            }
+            if (m_edited && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+                commit();
             break;
         default:
             break;
@@ -53,8 +60,21 @@ public:
     }
 
 private:
+    void commit()
+    {
+        m_edited = false;
+        m_commit();
+        // What the line edit shows now (a listener may have replaced refused text) is what its
+        // editingFinished() would repeat.
+        m_justCommitted = true;
+        m_committedText = m_lineEdit.text();
+    }
+
+    QLineEdit& m_lineEdit;
     std::function<void()> m_commit;
     bool m_edited = false;
+    bool m_justCommitted = false;
+    QString m_committedText;
 };
 
 } // namespace
@@ -62,12 +82,8 @@ private:
 QTextFieldObservable::QTextFieldObservable(QLineEdit& lineEdit)
     : m_lineEdit(&lineEdit)
 {
-    auto* watcher = new CommitWatcher([this] { reportCommitted(); }, this);
-    lineEdit.installEventFilter(watcher);
-    connect(&lineEdit, &QLineEdit::textEdited, this, [this, watcher](const QString& text) {
-        watcher->markEdited();
-        reportEdited(text);
-    });
+    new CommitWatcher(lineEdit, [this] { reportCommitted(); }, this);
+    connect(&lineEdit, &QLineEdit::textEdited, this, &QTextFieldObservable::reportEdited);
 }
 
 QTextFieldObservable::~QTextFieldObservable() = default;

@@ -97,6 +97,9 @@ void TestBindings::observerReportsReturnEvenForTextTheValidatorRefuses()
 
     form.field->setText(QStringLiteral("xyz"));
     QCOMPARE(listener.edited.size(), 2);
+    // Text set without key strokes is committed when the line edit says editing finished.
+    Q_EMIT form.field->editingFinished();
+    QCOMPARE(listener.committed, (QStringList{QStringLiteral("ab"), QStringLiteral("xyz")}));
 }
 
 void TestBindings::observerReportsLeavingOnlyAfterAnEdit()
