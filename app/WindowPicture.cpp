@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFontMetrics>
 #include <QImageWriter>
 #include <QPainter>
 #include <QPalette>
@@ -17,11 +18,24 @@ namespace {
 
 constexpr int Gap = 16;
 
+// The window's contents under a bar with its title: grabbing draws no window frame, and the
+// title tells which dialog is which.
 QImage grabWindow(QWidget& window)
 {
-    QImage image = window.grab().toImage();
+    QImage contents = window.grab().toImage();
     // Composed in device pixels: every window is drawn at the scale it was grabbed at.
-    image.setDevicePixelRatio(1.0);
+    contents.setDevicePixelRatio(1.0);
+
+    const QFontMetrics metrics(window.font());
+    const int titleHeight = metrics.height() + 8;
+    QImage image(contents.width(), titleHeight + contents.height(), QImage::Format_RGB32);
+    image.fill(window.palette().color(QPalette::Highlight));
+    QPainter painter(&image);
+    painter.setFont(window.font());
+    painter.setPen(window.palette().color(QPalette::HighlightedText));
+    painter.drawText(QRect(8, 0, contents.width() - 16, titleHeight), Qt::AlignVCenter | Qt::AlignLeft,
+                     metrics.elidedText(window.windowTitle(), Qt::ElideRight, contents.width() - 16));
+    painter.drawImage(0, titleHeight, contents);
     return image;
 }
 
