@@ -51,13 +51,13 @@ bool CommandLineParser::parse(const QStringList& arguments)
     }
 
     m_options.sceneFile = parser.value(sceneOption);
-    m_options.generatorSpecification = parser.value(generateOption);
+    m_options.sceneGenerator = parser.value(generateOption);
     m_options.dialogToOpen = parser.value(openOption);
     m_options.screenshotFile = parser.value(screenshotOption);
 
-    if (!m_options.sceneFile.isEmpty() && !m_options.generatorSpecification.isEmpty())
+    if (!m_options.sceneFile.isEmpty() && !m_options.sceneGenerator.isEmpty())
         return fail(QStringLiteral("--scene and --generate cannot be used together."));
-    if (!m_options.generatorSpecification.isEmpty() && !checkGeneratorSpecification(m_options.generatorSpecification))
+    if (!m_options.sceneGenerator.isEmpty() && !checkSceneGenerator(m_options.sceneGenerator))
         return false;
     if (!m_options.dialogToOpen.isEmpty() && !DialogCatalog::find(m_options.dialogToOpen))
         return fail(QStringLiteral("Unknown dialog '%1' for --open; available: %2.")
@@ -95,19 +95,19 @@ bool CommandLineParser::fail(const QString& errorText)
     return false;
 }
 
-bool CommandLineParser::checkGeneratorSpecification(const QString& specification)
+bool CommandLineParser::checkSceneGenerator(const QString& generator)
 {
     static const QRegularExpression pattern(QStringLiteral("^(field3d|field2d|xy|polar):([0-9]+)$"));
-    const QRegularExpressionMatch match = pattern.match(specification);
+    const QRegularExpressionMatch match = pattern.match(generator);
     if (!match.hasMatch())
         return fail(QStringLiteral("Bad --generate value '%1': expected KIND:N with KIND one of field3d, "
                                    "field2d, xy, polar and N a number of maps.")
-                        .arg(specification));
+                        .arg(generator));
     bool isNumber = false;
     const int mapCount = match.captured(2).toInt(&isNumber);
     if (!isNumber || mapCount < 1 || mapCount > MaximumGeneratedMapCount)
         return fail(QStringLiteral("Bad --generate value '%1': the number of maps must be 1 to %2.")
-                        .arg(specification, QString::number(MaximumGeneratedMapCount)));
+                        .arg(generator, QString::number(MaximumGeneratedMapCount)));
     return true;
 }
 

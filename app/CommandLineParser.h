@@ -22,7 +22,7 @@ public:
 
 private:
     bool fail(const QString& errorText);
-    bool checkGeneratorSpecification(const QString& specification);
+    bool checkSceneGenerator(const QString& generator);
 
     WorkbenchOptions m_options;
     QString m_errorText;

@@ -4,13 +4,13 @@
 
 namespace kestrix::workbench {
 
-// What the command line asks of the workbench. An empty scene file and generator
-// specification mean the built-in demo scene.
+// What the command line asks of the workbench. An empty scene file and scene generator
+// mean the built-in demo scene.
 struct WorkbenchOptions {
     bool help = false;
     bool offscreen = false;
     QString sceneFile;
-    QString generatorSpecification;
+    QString sceneGenerator;
     QString dialogToOpen;
     QString screenshotFile;
 };

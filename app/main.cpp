@@ -43,11 +43,11 @@ bool loadScene(const kestrix::workbench::WorkbenchOptions& options, QString* err
         *error = QStringLiteral("The scene %1 was refused: %2").arg(options.sceneFile, reason);
         return false;
     }
-    if (!options.generatorSpecification.isEmpty()) {
+    if (!options.sceneGenerator.isEmpty()) {
         QString reason;
-        if (host.loadGeneratedScene(options.generatorSpecification, &reason))
+        if (host.loadGeneratedScene(options.sceneGenerator, &reason))
             return true;
-        *error = QStringLiteral("Cannot generate the scene %1: %2").arg(options.generatorSpecification, reason);
+        *error = QStringLiteral("Cannot generate the scene %1: %2").arg(options.sceneGenerator, reason);
         return false;
     }
     host.loadDemoScene();
