@@ -22,6 +22,21 @@ QString MapActivateAction::textForMode(int mode)
     }
 }
 
+QList<QAction*>* MapActivateAction::createMenu(const QModelIndexList& indexes, const std::string& activeSetKeyword)
+{
+    auto* menu = new QList<QAction*>();
+    for (int mode : {Mode_Activate, Mode_Deactivate, Mode_ShowSelectedOnly, Mode_Invert})
+        new MapActivateAction(indexes, menu, mode, activeSetKeyword);
+    return menu;
+}
+
+void MapActivateAction::applyCheckState(const QModelIndexList& indexes, const QVariant& checkState,
+                                        const std::string& activeSetKeyword)
+{
+    const int mode = checkState.toInt() == Qt::Checked ? Mode_Activate : Mode_Deactivate;
+    MapActivateAction(indexes, nullptr, mode, activeSetKeyword).trigger();
+}
+
 void MapActivateAction::write(const QModelIndexList& cells, bool activate) const
 {
     if (cells.isEmpty())

@@ -17,6 +17,12 @@ public:
                       const std::string& activeSetKeyword);
 
     static QString textForMode(int mode);
+    // The context menu of a show column: "Activate", "Deactivate", "Show selected only", "Invert".
+    // The caller owns the list and its actions.
+    static QList<QAction*>* createMenu(const QModelIndexList& indexes, const std::string& activeSetKeyword);
+    // A show cell's check box was set (Qt::Checked) or cleared for these cells.
+    static void applyCheckState(const QModelIndexList& indexes, const QVariant& checkState,
+                                const std::string& activeSetKeyword);
 
 protected:
     void execute() override;

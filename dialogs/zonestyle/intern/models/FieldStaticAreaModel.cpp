@@ -113,12 +113,9 @@ bool FieldStaticAreaModel::ownSetData(const QModelIndexList& indexes, const QVar
         actions::StyleAction<int>(QString(), indexes, nullptr, group, "FIELDMAP", "GROUP").trigger();
         return true;
     }
-    case Column_Show: {
-        const int mode = value.toInt() == Qt::Checked ? actions::MapActivateAction::Mode_Activate
-                                                       : actions::MapActivateAction::Mode_Deactivate;
-        actions::MapActivateAction(indexes, nullptr, mode, ActiveFieldMaps).trigger();
+    case Column_Show:
+        actions::MapActivateAction::applyCheckState(indexes, value, ActiveFieldMaps);
         return true;
-    }
     default:
         return false;
     }
@@ -129,12 +126,7 @@ QList<QAction*>* FieldStaticAreaModel::ownColumnActions(QItemSelectionModel* sel
     if (column != Column_Show || !selection)
         return nullptr;
     // Invert reads the check state of the cells it is given, so they are cells of this column.
-    const QModelIndexList selectedRows = uicontrols::SelectedRows::indexes(*selection, column);
-    auto* menu = new QList<QAction*>();
-    for (int mode : {actions::MapActivateAction::Mode_Activate, actions::MapActivateAction::Mode_Deactivate,
-                     actions::MapActivateAction::Mode_ShowSelectedOnly, actions::MapActivateAction::Mode_Invert})
-        new actions::MapActivateAction(selectedRows, menu, mode, ActiveFieldMaps);
-    return menu;
+    return actions::MapActivateAction::createMenu(uicontrols::SelectedRows::indexes(*selection, column), ActiveFieldMaps);
 }
 
 int FieldStaticAreaModel::ownEditorKind(int column) const

@@ -102,12 +102,9 @@ bool LineStaticAreaModel::ownSetData(const QModelIndexList& indexes, const QVari
             return false;
         actions::MapRenameAction(indexes, value.toString()).trigger();
         return true;
-    case Column_Show: {
-        const int mode = value.toInt() == Qt::Checked ? actions::MapActivateAction::Mode_Activate
-                                                       : actions::MapActivateAction::Mode_Deactivate;
-        actions::MapActivateAction(indexes, nullptr, mode, ActiveLineMaps).trigger();
+    case Column_Show:
+        actions::MapActivateAction::applyCheckState(indexes, value, ActiveLineMaps);
         return true;
-    }
     default:
         return false;
     }
@@ -118,12 +115,7 @@ QList<QAction*>* LineStaticAreaModel::ownColumnActions(QItemSelectionModel* sele
     if (column != Column_Show || !selection)
         return nullptr;
     // Invert reads the check state of the cells it is given, so they are cells of this column.
-    const QModelIndexList selectedRows = uicontrols::SelectedRows::indexes(*selection, column);
-    auto* menu = new QList<QAction*>();
-    for (int mode : {actions::MapActivateAction::Mode_Activate, actions::MapActivateAction::Mode_Deactivate,
-                     actions::MapActivateAction::Mode_ShowSelectedOnly, actions::MapActivateAction::Mode_Invert})
-        new actions::MapActivateAction(selectedRows, menu, mode, ActiveLineMaps);
-    return menu;
+    return actions::MapActivateAction::createMenu(uicontrols::SelectedRows::indexes(*selection, column), ActiveLineMaps);
 }
 
 int LineStaticAreaModel::ownEditorKind(int column) const
