@@ -154,6 +154,21 @@ void TestCommonControls::comboBoxCompleterCanBeSwitchedOff()
     QVERIFY(combo.completer() == nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(first.isNull());
+
+    // An editable combo box already has a completer of its line edit's, which the line edit
+    // deletes itself when it is replaced.
+    ComboBoxAutoFilter editable;
+    editable.setEditable(true);
+    editable.setList(ZoneNames);
+    editable.setCompleterAttributes(true, QCompleter::PopupCompletion, Qt::CaseInsensitive, Qt::ElideRight,
+                                    Qt::MatchContains);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(editable.completer());
+    QCOMPARE(editable.completer()->filterMode(), Qt::MatchContains);
+    editable.setCompleterAttributes(false, QCompleter::PopupCompletion, Qt::CaseInsensitive, Qt::ElideRight,
+                                    Qt::MatchContains);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(editable.completer() == nullptr);
 }
 
 void TestCommonControls::validateEntryFollowsTypedText_data()

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QLineEdit>
+#include <QPointer>
 
 namespace kestrix::ui {
 
@@ -31,7 +32,8 @@ void ComboBoxAutoFilter::setCompleterAttributes(bool enabled, QCompleter::Comple
                                                 Qt::CaseSensitivity caseSensitivity, Qt::TextElideMode elideMode,
                                                 Qt::MatchFlags matchFlags)
 {
-    QCompleter* previous = completer();
+    // The line edit deletes a completer it owns when it gets another one.
+    const QPointer<QCompleter> previous = completer();
     if (!enabled) {
         if (isEditable())
             setCompleter(nullptr);
