@@ -50,7 +50,7 @@ MainWindow::MainWindow(QWidget* parent)
     addDialogEntries();
 
     hostsim::Host& host = hostsim::Host::instance();
-    connect(&host, &hostsim::Host::journalAppended, this, &MainWindow::updateUndoActions);
+    connect(&host, &hostsim::Host::historyChanged, this, &MainWindow::updateUndoActions);
     connect(&host, &hostsim::Host::sceneChanged, this, &MainWindow::updateUndoActions);
     d->connections.emplace_back(sdk::integration::StateChangeEventObservable::getInstance().connect(
         [this](const toolbox::StateChangeEventInterface&) { updateUndoActions(); }));
