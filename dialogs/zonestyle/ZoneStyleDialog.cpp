@@ -29,7 +29,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <array>
@@ -120,7 +119,9 @@ public:
     void scrollTableViewToSelection(int row);
     void selectRows(const SelectedRows::Runs& runs, int firstRow);
     void deleteLineMaps(const toolbox::Set& maps);
+    void shiftSelectedLineMaps(bool (*shift)(Set_pa maps));
     SelectedRows::Runs selectedRuns() const;
+    toolbox::Set selectedMaps() const;
 
     ZoneStyleDialog& q;
     Ui::ZoneStyle ui;
@@ -420,6 +421,26 @@ SelectedRows::Runs ZoneStyleDialog::Private::selectedRuns() const
     return SelectedRows::clipped(SelectedRows::runs(*selectionModel), selectionModel->model()->rowCount());
 }
 
+toolbox::Set ZoneStyleDialog::Private::selectedMaps() const
+{
+    toolbox::Set maps;
+    for (const SelectedRows::Run& run : selectedRuns()) {
+        for (int row = run.first; row <= run.last; ++row)
+            maps.add(row + 1);
+    }
+    return maps;
+}
+
+void ZoneStyleDialog::Private::shiftSelectedLineMaps(bool (*shift)(Set_pa maps))
+{
+    {
+        AppLock lock(ImplicitMacroRecording_Off);
+        const toolbox::Set maps = selectedMaps();
+        shift(maps.getRef());
+    }
+    processStateChange();
+}
+
 void ZoneStyleDialog::Private::stateChanged(const toolbox::StateChangeEventInterface& event)
 {
     if (!VexUtilDataSetIsAvailable() || VexUtilFrameGetCount() == 0 || VexUtilFrameGetPlotType() == PlotType_Sketch) {
@@ -677,45 +698,19 @@ void ZoneStyleDialog::on_plotAttr_MaptoolsDeleteMap_Button_clicked(bool)
     if (question.exec() != QMessageBox::Ok)
         return;
     // The selection may have changed while the question was open.
-    const SelectedRows::Runs runs = d->selectedRuns();
-    if (runs.isEmpty())
-        return;
-    toolbox::Set maps;
-    for (const SelectedRows::Run& run : runs) {
-        for (int row = run.first; row <= run.last; ++row)
-            maps.add(row + 1);
-    }
-    d->deleteLineMaps(maps);
+    const toolbox::Set maps = d->selectedMaps();
+    if (!maps.isEmpty())
+        d->deleteLineMaps(maps);
 }
 
 void ZoneStyleDialog::on_plotAttr_MaptoolsMoveToTop_Button_clicked(bool)
 {
-    const SelectedRows::Runs runs = d->selectedRuns();
-    {
-        AppLock lock(ImplicitMacroRecording_Off);
-        toolbox::Set maps;
-        for (const SelectedRows::Run& run : runs) {
-            for (int row = run.first; row <= run.last; ++row)
-                maps.add(row + 1);
-        }
-        VexUtilLineMapShiftToTop(maps.getRef());
-    }
-    d->processStateChange();
+    d->shiftSelectedLineMaps(VexUtilLineMapShiftToTop);
 }
 
 void ZoneStyleDialog::on_plotAttr_MaptoolsMoveToBottom_Button_clicked(bool)
 {
-    const SelectedRows::Runs runs = d->selectedRuns();
-    {
-        AppLock lock(ImplicitMacroRecording_Off);
-        toolbox::Set maps;
-        for (const SelectedRows::Run& run : runs) {
-            for (int row = run.first; row <= run.last; ++row)
-                maps.add(row + 1);
-        }
-        VexUtilLineMapShiftToBottom(maps.getRef());
-    }
-    d->processStateChange();
+    d->shiftSelectedLineMaps(VexUtilLineMapShiftToBottom);
 }
 
 void ZoneStyleDialog::selectionPatternChanged(const std::string& pattern, uicontrols::SelectOption_s option)

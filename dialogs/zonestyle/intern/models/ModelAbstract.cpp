@@ -7,7 +7,6 @@
 #include <kxtoolbox/Set.h>
 #include <kxtoolbox/StateChangeEventInterface.h>
 
-#include <QAction>
 #include <QColor>
 
 #include <array>
