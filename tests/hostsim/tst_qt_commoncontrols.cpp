@@ -15,39 +15,17 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "support/ModalDialogAnswerer.h"
+
 #include <functional>
 
 using kestrix::settings::ApplicationSettings;
 using kestrix::ui::ComboBoxAutoFilter;
 using kestrix::ui::QScientificSpinBox;
 
+using kestrix::testing::ModalDialogAnswerer;
+
 namespace {
-
-// Answers the next modal window once it is up; does nothing when none comes.
-class ModalAnswerer {
-public:
-    explicit ModalAnswerer(std::function<void(QWidget&)> answer)
-        : m_answer(std::move(answer))
-    {
-        m_timer.setInterval(5);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal || !modal->isVisible())
-                return;
-            m_timer.stop();
-            ++m_answered;
-            m_answer(*modal);
-        });
-        m_timer.start();
-    }
-
-    int answered() const { return m_answered; }
-
-private:
-    std::function<void(QWidget&)> m_answer;
-    QTimer m_timer;
-    int m_answered = 0;
-};
 
 const QStringList ZoneNames{QStringLiteral("inlet 1"), QStringLiteral("outlet 2"), QStringLiteral("Wall 3"),
                             QStringLiteral("wall 4"), QStringLiteral("farfield 5")};
@@ -296,7 +274,7 @@ void TestCommonControls::saveFileDialogReturnsTheChosenFile()
     QString caption;
     bool saving = false;
     QString proposed;
-    ModalAnswerer answer([&](QWidget& modal) {
+    ModalDialogAnswerer answer([&](QWidget& modal) {
         auto* dialog = qobject_cast<QFileDialog*>(&modal);
         QVERIFY(dialog);
         QCOMPARE(dialog->objectName(), QStringLiteral("saveFileDialog"));
@@ -319,7 +297,7 @@ void TestCommonControls::saveFileDialogReturnsTheChosenFile()
 void TestCommonControls::saveFileDialogCancelled()
 {
     kestrix::ui::SaveFileQtDialog chooser(nullptr, "Print to File", m_dir.path().toStdString(), "", "", "print.html");
-    ModalAnswerer answer([](QWidget& modal) { qobject_cast<QDialog*>(&modal)->reject(); });
+    ModalDialogAnswerer answer([](QWidget& modal) { qobject_cast<QDialog*>(&modal)->reject(); });
     QVERIFY(!chooser.launch());
     QCOMPARE(answer.answered(), 1);
     QCOMPARE(chooser.selectedFilename(), std::string());
@@ -329,7 +307,7 @@ void TestCommonControls::nativeSaveFileDialogStandsInWithTheToolkitChooser()
 {
     kestrix::ui::SaveFileWinDialog chooser(nullptr, "Select Export File", m_dir.path().toStdString(), "a.eps",
                                            "EPS (*.eps)", "export_save.html");
-    ModalAnswerer answer([&](QWidget& modal) {
+    ModalDialogAnswerer answer([&](QWidget& modal) {
         auto* dialog = qobject_cast<QFileDialog*>(&modal);
         QVERIFY(dialog);
         QVERIFY(dialog->testOption(QFileDialog::DontUseNativeDialog));

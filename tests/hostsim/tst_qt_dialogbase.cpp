@@ -17,12 +17,16 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
+#include "support/ModalDialogAnswerer.h"
+
 #include <functional>
 
 using kestrix::dialogs::common::LaunchHelpAction;
 using kestrix::dialogs::common::QtDialogAbstract;
 using kestrix::dialogs::common::TabWidgetLaunchHelpAction;
 using kestrix::dialogs::common::TableViewWithPreferredDimensions;
+
+using kestrix::testing::ModalDialogAnswerer;
 
 namespace {
 
@@ -42,32 +46,6 @@ public:
     QPushButton* button(QDialogButtonBox::StandardButton which) const { return buttonBox->button(which); }
 
     QDialogButtonBox* buttonBox = nullptr;
-};
-
-// Answers the next modal window once it is up; does nothing when none comes.
-class ModalAnswerer {
-public:
-    explicit ModalAnswerer(std::function<void(QWidget&)> answer)
-        : m_answer(std::move(answer))
-    {
-        m_timer.setInterval(5);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal || !modal->isVisible())
-                return;
-            m_timer.stop();
-            ++m_answered;
-            m_answer(*modal);
-        });
-        m_timer.start();
-    }
-
-    int answered() const { return m_answered; }
-
-private:
-    std::function<void(QWidget&)> m_answer;
-    QTimer m_timer;
-    int m_answered = 0;
 };
 
 QWidget* helpBrowserWindow()
@@ -147,7 +125,7 @@ void TestDialogBase::modalLaunchRunsUntilDone()
     ButtonBoxDialog dialog;
     dialog.setModal(true);
     bool wasModalAndVisible = false;
-    ModalAnswerer answer([&](QWidget& modal) {
+    ModalDialogAnswerer answer([&](QWidget& modal) {
         wasModalAndVisible = &modal == &dialog && dialog.isVisible();
         dialog.button(QDialogButtonBox::Ok)->click();
     });

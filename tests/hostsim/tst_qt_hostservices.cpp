@@ -18,39 +18,17 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "support/ModalDialogAnswerer.h"
+
 #include <functional>
 
 using kestrix::hostsim::Host;
 using kestrix::toolbox::CheckedStyleValue;
 using kestrix::toolbox::StyleValue;
 
+using kestrix::testing::ModalDialogAnswerer;
+
 namespace {
-
-// Answers the next modal window once it is up; does nothing when none comes.
-class ModalAnswerer {
-public:
-    explicit ModalAnswerer(std::function<void(QWidget&)> answer)
-        : m_answer(std::move(answer))
-    {
-        m_timer.setInterval(5);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal || !modal->isVisible())
-                return;
-            m_timer.stop();
-            ++m_answered;
-            m_answer(*modal);
-        });
-        m_timer.start();
-    }
-
-    int answered() const { return m_answered; }
-
-private:
-    std::function<void(QWidget&)> m_answer;
-    QTimer m_timer;
-    int m_answered = 0;
-};
 
 struct SeenMessageBox {
     QString objectName;
@@ -145,7 +123,7 @@ void TestHostServices::init()
 void TestHostServices::sidebarLayerAlreadyOnIsNotAsked()
 {
     SeenMessageBox seen;
-    ModalAnswerer answer(press(QMessageBox::No, seen));
+    ModalDialogAnswerer answer(press(QMessageBox::No, seen));
     QVERIFY(kestrix::sdk::queryToActivateSidebarLayer("MESH"));
     QCOMPARE(answer.answered(), 0);
     QVERIFY(fieldLayerOn("SHOWMESH"));
@@ -154,7 +132,7 @@ void TestHostServices::sidebarLayerAlreadyOnIsNotAsked()
 void TestHostServices::sidebarLayerOffAskedAndSwitchedOn()
 {
     SeenMessageBox seen;
-    ModalAnswerer answer(press(QMessageBox::Yes, seen));
+    ModalDialogAnswerer answer(press(QMessageBox::Yes, seen));
     Host::instance().clearJournal();
     QVERIFY(kestrix::sdk::queryToActivateSidebarLayer("CONTOUR"));
     QCOMPARE(answer.answered(), 1);
@@ -166,7 +144,7 @@ void TestHostServices::sidebarLayerOffAskedAndSwitchedOn()
     QVERIFY(Host::instance().journal().constFirst().startsWith(QStringLiteral("FIELDLAYERS SHOWCONTOUR")));
 
     // Once on, the next change is not asked about.
-    ModalAnswerer second(press(QMessageBox::No, seen));
+    ModalDialogAnswerer second(press(QMessageBox::No, seen));
     QVERIFY(kestrix::sdk::queryToActivateSidebarLayer("CONTOUR"));
     QCOMPARE(second.answered(), 0);
 }
@@ -177,7 +155,7 @@ void TestHostServices::sidebarLayerOffAskedAndRefused()
                                       std::pair{"SHADE", "SHOWSHADE"}, std::pair{"EDGELAYER", "SHOWEDGE"}}) {
         QVERIFY(StyleValue::returnCodeOk(CheckedStyleValue("FIELDLAYERS", show).set(false)));
         SeenMessageBox seen;
-        ModalAnswerer answer(press(QMessageBox::No, seen));
+        ModalDialogAnswerer answer(press(QMessageBox::No, seen));
         QVERIFY2(!kestrix::sdk::queryToActivateSidebarLayer(layer), layer);
         QCOMPARE(answer.answered(), 1);
         QCOMPARE(seen.objectName, QStringLiteral("queryLayerActivation"));
@@ -188,7 +166,7 @@ void TestHostServices::sidebarLayerOffAskedAndRefused()
 void TestHostServices::sidebarLayerUnknownIsNeitherAskedNorOn()
 {
     SeenMessageBox seen;
-    ModalAnswerer answer(press(QMessageBox::Yes, seen));
+    ModalDialogAnswerer answer(press(QMessageBox::Yes, seen));
     QVERIFY(!kestrix::sdk::queryToActivateSidebarLayer("ISOSURFACE"));
     QCOMPARE(answer.answered(), 0);
 }
@@ -197,7 +175,7 @@ void TestHostServices::surfaceLayerAskedForVolumeZonesWithoutSurfaces()
 {
     QCOMPARE(surfacesToPlot(4), int(SurfacesToPlot_None));
     SeenMessageBox seen;
-    ModalAnswerer answer(press(QMessageBox::Yes, seen));
+    ModalDialogAnswerer answer(press(QMessageBox::Yes, seen));
     Host::instance().clearJournal();
     QVERIFY(kestrix::sdk::queryToEnableSurfacePlotLayer("MESH"));
     QCOMPARE(answer.answered(), 1);
@@ -213,7 +191,7 @@ void TestHostServices::surfaceLayerAskedForVolumeZonesWithoutSurfaces()
 void TestHostServices::surfaceLayerRefusedChangesNothing()
 {
     SeenMessageBox seen;
-    ModalAnswerer answer(press(QMessageBox::No, seen));
+    ModalDialogAnswerer answer(press(QMessageBox::No, seen));
     QVERIFY(!kestrix::sdk::queryToEnableSurfacePlotLayer("SCATTER"));
     QCOMPARE(answer.answered(), 1);
     QCOMPARE(surfacesToPlot(1), int(SurfacesToPlot_None));
@@ -228,7 +206,7 @@ void TestHostServices::surfaceLayerNotAskedWhenSurfacesArePlotted()
     QVERIFY(StyleValue::returnCodeOk(
         CheckedStyleValue("FIELDMAP", "SURFACES", "SURFACESTOPLOT").set(SurfacesToPlot_BoundaryFaces, &maps)));
     SeenMessageBox seen;
-    ModalAnswerer answer(press(QMessageBox::No, seen));
+    ModalDialogAnswerer answer(press(QMessageBox::No, seen));
     QVERIFY(kestrix::sdk::queryToEnableSurfacePlotLayer("MESH"));
     QCOMPARE(answer.answered(), 0);
     QCOMPARE(surfacesToPlot(1), int(SurfacesToPlot_BoundaryFaces));
@@ -288,12 +266,12 @@ void TestHostServices::actionReporterReportsFailuresOnly()
     const kestrix::propertymanager::VexUtilActionReporter reporter;
     SeenMessageBox seen;
     {
-        ModalAnswerer answer(press(QMessageBox::Ok, seen));
+        ModalDialogAnswerer answer(press(QMessageBox::Ok, seen));
         reporter.reportResult(true, "Unable to render offscreen image", "");
         QCOMPARE(answer.answered(), 0);
     }
     {
-        ModalAnswerer answer(press(QMessageBox::Ok, seen));
+        ModalDialogAnswerer answer(press(QMessageBox::Ok, seen));
         reporter.reportResult(false, "Unable to render offscreen image", "");
         QCOMPARE(answer.answered(), 1);
         QCOMPARE(seen.objectName, QStringLiteral("actionReporterMessageBox"));
@@ -302,7 +280,7 @@ void TestHostServices::actionReporterReportsFailuresOnly()
         QCOMPARE(seen.informativeText, QString());
     }
     {
-        ModalAnswerer answer(press(QMessageBox::Ok, seen));
+        ModalDialogAnswerer answer(press(QMessageBox::Ok, seen));
         reporter.reportResult(false, "Export failed", "The disk is full.");
         QCOMPARE(answer.answered(), 1);
         QCOMPARE(seen.text, QStringLiteral("Export failed"));
@@ -313,7 +291,7 @@ void TestHostServices::actionReporterReportsFailuresOnly()
 void TestHostServices::kernelMessageBoxShowsTheMessage()
 {
     SeenMessageBox seen;
-    ModalAnswerer answer(press(QMessageBox::Ok, seen));
+    ModalDialogAnswerer answer(press(QMessageBox::Ok, seen));
     VexUtilDialogMessageBox("Zone 3 has no data.", 0);
     QCOMPARE(answer.answered(), 1);
     QCOMPARE(seen.objectName, QStringLiteral("kernelMessageBox"));

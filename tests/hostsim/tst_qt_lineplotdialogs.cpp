@@ -18,48 +18,19 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "support/ChildWidget.h"
+#include "support/ModalDialogAnswerer.h"
+
 #include <functional>
 
 using kestrix::dialogs::lineplot::CurveFitSettingsDialog;
 using kestrix::dialogs::lineplot::LineMapCreateDialog;
 using kestrix::hostsim::Host;
 
+using kestrix::testing::ModalDialogAnswerer;
+using kestrix::testing::child;
+
 namespace {
-
-// Answers the next modal window once it is up; does nothing when none comes.
-class ModalAnswerer {
-public:
-    explicit ModalAnswerer(std::function<void(QWidget&)> answer)
-        : m_answer(std::move(answer))
-    {
-        m_timer.setInterval(5);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal || !modal->isVisible())
-                return;
-            m_timer.stop();
-            ++m_answered;
-            m_answer(*modal);
-        });
-        m_timer.start();
-    }
-
-    int answered() const { return m_answered; }
-
-private:
-    std::function<void(QWidget&)> m_answer;
-    QTimer m_timer;
-    int m_answered = 0;
-};
-
-template <typename T>
-T* child(QWidget& parent, const char* name)
-{
-    T* widget = parent.findChild<T*>(QString::fromLatin1(name));
-    if (!widget)
-        qWarning("no %s named %s", T::staticMetaObject.className(), name);
-    return widget;
-}
 
 QPushButton* okButton(QWidget& dialog)
 {
@@ -195,7 +166,7 @@ void TestLinePlotDialogs::curveFitReadsBackWhatTheUserEntered()
     dialog.setVarActive(false);
     dialog.setVarNumber(1);
 
-    ModalAnswerer answer([](QWidget& modal) {
+    ModalDialogAnswerer answer([](QWidget& modal) {
         replaceText(child<QSpinBox>(modal, "curveFit_PolyOrder_SpinBox")->findChild<QLineEdit*>(), QStringLiteral("5"));
         child<QGroupBox>(modal, "curveFit_Range_Group")->setChecked(true);
         replaceText(child<QDoubleSpinBox>(modal, "curveFit_RangeMax_SpinBox")->findChild<QLineEdit*>(),
@@ -262,7 +233,7 @@ void TestLinePlotDialogs::lineMapCreateMakesOneUndoableMap()
 
     LineMapCreateDialog& dialog = LineMapCreateDialog::getInstance(nullptr);
     int lockDepthDuringDialog = -1;
-    ModalAnswerer answer([&](QWidget& modal) {
+    ModalDialogAnswerer answer([&](QWidget& modal) {
         lockDepthDuringDialog = host.appLockDepth();
         auto* zones = child<QComboBox>(modal, "lineMapCreate_Zone_CmbBox");
         zones->setCurrentIndex(zones->findText(zoneName(3)));
@@ -303,7 +274,7 @@ void TestLinePlotDialogs::lineMapCreateCancelledCreatesNothing()
     Host& host = Host::instance();
     const int stepsBefore = host.undoStepCount();
     LineMapCreateDialog& dialog = LineMapCreateDialog::getInstance(nullptr);
-    ModalAnswerer answer([](QWidget& modal) {
+    ModalDialogAnswerer answer([](QWidget& modal) {
         child<QDialogButtonBox>(modal, "buttonBox")->button(QDialogButtonBox::Cancel)->click();
     });
     dialog.launch();

@@ -24,47 +24,18 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "support/ChildWidget.h"
+#include "support/ModalDialogAnswerer.h"
+
 #include <functional>
 
 using namespace kestrix::dialogs::prompt;
 using kestrix::hostsim::Host;
 
+using kestrix::testing::ModalDialogAnswerer;
+using kestrix::testing::child;
+
 namespace {
-
-// Answers the next modal window once it is up; does nothing when none comes.
-class ModalAnswerer {
-public:
-    explicit ModalAnswerer(std::function<void(QWidget&)> answer)
-        : m_answer(std::move(answer))
-    {
-        m_timer.setInterval(5);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal || !modal->isVisible())
-                return;
-            m_timer.stop();
-            ++m_answered;
-            m_answer(*modal);
-        });
-        m_timer.start();
-    }
-
-    int answered() const { return m_answered; }
-
-private:
-    std::function<void(QWidget&)> m_answer;
-    QTimer m_timer;
-    int m_answered = 0;
-};
-
-template <typename T>
-T* child(QWidget& parent, const char* name)
-{
-    T* widget = parent.findChild<T*>(QString::fromLatin1(name));
-    if (!widget)
-        qWarning("no %s named %s", T::staticMetaObject.className(), name);
-    return widget;
-}
 
 void clickOk(QWidget& dialog)
 {
@@ -174,7 +145,7 @@ void TestPromptDialogs::colorChooserPicksABasicColor()
     QVERIFY(chooser.isModal());
     QVERIFY(!chooser.allowsMultiColor());
     bool multiColorHidden = false;
-    ModalAnswerer answer([&](QWidget& dialog) {
+    ModalDialogAnswerer answer([&](QWidget& dialog) {
         multiColorHidden = !child<QGroupBox>(dialog, "colorChooser_Multi_Group")->isVisible();
         child<QToolButton>(dialog, "colorChooser_Basic_12")->click();
     });
@@ -230,7 +201,7 @@ void TestPromptDialogs::colorChooserWithMultiColor()
     QVERIFY(chooser.allowsMultiColor());
     bool multiColorShown = false;
     QString buttonText;
-    ModalAnswerer answer([&](QWidget& dialog) {
+    ModalDialogAnswerer answer([&](QWidget& dialog) {
         multiColorShown = child<QGroupBox>(dialog, "colorChooser_Multi_Group")->isVisible();
         auto* swatch = child<QToolButton>(dialog, qPrintable(button));
         buttonText = swatch->text();
@@ -248,7 +219,7 @@ void TestPromptDialogs::colorChooserCancelledKeepsTheColor()
 {
     ColorChooserDialog& chooser = ColorChooserDialog::getInstance(nullptr, true);
     chooser.setSelectedColor(-4);
-    ModalAnswerer answer([](QWidget& dialog) { clickCancel(dialog); });
+    ModalDialogAnswerer answer([](QWidget& dialog) { clickCancel(dialog); });
     chooser.launch();
     QCOMPARE(chooser.result(), int(QDialog::Rejected));
     QCOMPARE(chooser.selectedColor(), short(-4));
@@ -274,7 +245,7 @@ void TestPromptDialogs::asciiCharacterDialogReturnsTheEntries()
 {
     EnterASCIICharacterDialog& dialog = EnterASCIICharacterDialog::getInstance(nullptr, QStringLiteral("a"), true,
                                                                                Font_Greek);
-    ModalAnswerer answer([](QWidget& modal) {
+    ModalDialogAnswerer answer([](QWidget& modal) {
         replaceText(child<QLineEdit>(modal, "enterAsciiChar_Char_Text"), QStringLiteral("q"));
         child<QCheckBox>(modal, "enterAsciiChar_UseBaseFont_ToggleButton")->click();
         auto* fonts = child<QComboBox>(modal, "enterAsciiChar_Font_CmbBox");
@@ -311,7 +282,7 @@ void TestPromptDialogs::threeIntValuesDialogReturnsTheTypedValues()
     QCOMPARE(child<QLabel>(dialog, "enterThreeInt_Prompt_Label")->text(), QStringLiteral("Enter the skip of each index"));
     QCOMPARE(child<QLabel>(dialog, "enterThreeInt_Value2_Label")->text(), QStringLiteral("J-Skip"));
 
-    ModalAnswerer answer([](QWidget& modal) {
+    ModalDialogAnswerer answer([](QWidget& modal) {
         for (const auto& [name, text] : {std::pair{"enterThreeInt_Value1_SpinBox", "4"},
                                          std::pair{"enterThreeInt_Value3_SpinBox", "12"}}) {
             auto* edit = child<QSpinBox>(modal, name)->findChild<QLineEdit*>();
@@ -336,7 +307,7 @@ void TestPromptDialogs::threeIntValuesDialogHoldsValuesAtTheirLimits()
     QCOMPARE(dialog.value2(), 5);
     QCOMPARE(dialog.value3(), 2);
 
-    ModalAnswerer answer([](QWidget& modal) {
+    ModalDialogAnswerer answer([](QWidget& modal) {
         replaceText(child<QSpinBox>(modal, "enterThreeInt_Value2_SpinBox")->findChild<QLineEdit*>(), QStringLiteral("-7"));
         clickOk(modal);
     });
@@ -363,7 +334,7 @@ void TestPromptDialogs::zoneSelectListsTheEnabledZones()
 void TestPromptDialogs::zoneSelectReturnsTheChosenZone()
 {
     ZoneSelectDialog& dialog = ZoneSelectDialog::getInstance(nullptr, 1);
-    ModalAnswerer answer([](QWidget& modal) {
+    ModalDialogAnswerer answer([](QWidget& modal) {
         auto* zones = child<QListWidget>(modal, "zoneSelect_Zones_List");
         QTest::mouseClick(zones->viewport(), Qt::LeftButton, {}, zones->visualItemRect(zones->item(2)).center());
         clickOk(modal);
@@ -385,7 +356,7 @@ void TestPromptDialogs::scatterSizeFontWritesTheVariableOnOk()
     QCOMPARE(variables->currentText(), QString::fromStdString(kestrix::sdk::variableNameFormattedForAliases(4)));
 
     Host::instance().clearJournal();
-    ModalAnswerer answer([](QWidget& modal) {
+    ModalDialogAnswerer answer([](QWidget& modal) {
         auto* combo = child<QComboBox>(modal, "scatterSizeFont_Var_CmbBox");
         combo->setCurrentIndex(combo->findText(QString::fromStdString(kestrix::sdk::variableNameFormattedForAliases(5))));
         clickOk(modal);
@@ -403,7 +374,7 @@ void TestPromptDialogs::scatterSizeFontCancelledWritesNothing()
 {
     ScatterSizeFontDialog& dialog = ScatterSizeFontDialog::getInstance(nullptr);
     Host::instance().clearJournal();
-    ModalAnswerer answer([](QWidget& modal) {
+    ModalDialogAnswerer answer([](QWidget& modal) {
         child<QComboBox>(modal, "scatterSizeFont_Var_CmbBox")->setCurrentIndex(0);
         clickCancel(modal);
     });

@@ -8,7 +8,7 @@ namespace kestrix::testing {
 ModalDialogAnswerer::ModalDialogAnswerer(Answer answer, const QString& objectName)
     : m_answer(std::move(answer)), m_objectName(objectName)
 {
-    m_timer.setInterval(10);
+    m_timer.setInterval(5);
     connect(&m_timer, &QTimer::timeout, this, &ModalDialogAnswerer::poll);
     m_timer.start();
 }
@@ -20,7 +20,8 @@ QWidget* ModalDialogAnswerer::findWindow() const
     if (m_objectName.isEmpty()) {
         if (QWidget* popup = QApplication::activePopupWidget())
             return popup;
-        return QApplication::activeModalWidget();
+        QWidget* modal = QApplication::activeModalWidget();
+        return modal && modal->isVisible() ? modal : nullptr;
     }
     for (QWidget* widget : QApplication::allWidgets()) {
         if (widget->objectName() == m_objectName && widget->isVisible())
@@ -37,7 +38,7 @@ void ModalDialogAnswerer::poll()
     m_timer.stop();
     m_answered = true;
     m_windowTitle = window->windowTitle();
-    m_answer(window);
+    m_answer(*window);
 }
 
 } // namespace kestrix::testing

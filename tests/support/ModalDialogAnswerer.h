@@ -17,14 +17,15 @@ namespace kestrix::testing {
 class ModalDialogAnswerer : public QObject {
     Q_OBJECT
 public:
-    using Answer = std::function<void(QWidget* window)>;
+    using Answer = std::function<void(QWidget& window)>;
 
     // With an object name, waits for a visible widget of that name; else for the active modal
     // widget or popup.
     explicit ModalDialogAnswerer(Answer answer, const QString& objectName = QString());
     ~ModalDialogAnswerer() override;
 
-    bool wasAnswered() const { return m_answered; }
+    // How many windows it answered: 0 or 1.
+    int answered() const { return m_answered ? 1 : 0; }
     QString answeredWindowTitle() const { return m_windowTitle; }
 
 private:

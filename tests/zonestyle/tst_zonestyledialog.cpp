@@ -62,8 +62,8 @@ QString lineMapName(int map)
 
 ModalDialogAnswerer::Answer press(QMessageBox::StandardButton which)
 {
-    return [which](QWidget* window) {
-        auto* box = qobject_cast<QMessageBox*>(window);
+    return [which](QWidget& window) {
+        auto* box = qobject_cast<QMessageBox*>(&window);
         QVERIFY(box);
         box->button(which)->click();
     };
@@ -238,14 +238,14 @@ private slots:
         {
             ModalDialogAnswerer question(press(QMessageBox::Ok));
             QTest::mouseClick(button("plotAttr_MaptoolsDeleteMap_Button"), Qt::LeftButton);
-            QVERIFY(!question.wasAnswered());
+            QCOMPARE(question.answered(), 0);
             QCOMPARE(VexUtilLineMapGetCount(), 4);
         }
         selectRows(view(), {1, 2});
         {
             ModalDialogAnswerer question(press(QMessageBox::Cancel));
             QTest::mouseClick(button("plotAttr_MaptoolsDeleteMap_Button"), Qt::LeftButton);
-            QVERIFY(question.wasAnswered());
+            QCOMPARE(question.answered(), 1);
             QCOMPARE(question.answeredWindowTitle(), QStringLiteral("Linemap Delete"));
             QCOMPARE(VexUtilLineMapGetCount(), 4);
         }
@@ -253,7 +253,7 @@ private slots:
         {
             ModalDialogAnswerer question(press(QMessageBox::Ok));
             QTest::mouseClick(button("plotAttr_MaptoolsDeleteMap_Button"), Qt::LeftButton);
-            QVERIFY(question.wasAnswered());
+            QCOMPARE(question.answered(), 1);
         }
         QCOMPARE(VexUtilLineMapGetCount(), 2);
         QCOMPARE(lineMapName(2), QStringLiteral("fourth"));
@@ -301,19 +301,19 @@ private slots:
     {
         QVERIFY(Host::instance().setCurrentFrame(2));
         selectRows(view(), {0, 1, 2, 3});
-        ModalDialogAnswerer popup([](QWidget* window) {
+        ModalDialogAnswerer popup([](QWidget& window) {
             kestrix::toolbox::Set lastTwo;
             lastTwo.add(3);
             lastTwo.add(4);
             QVERIFY(VexUtilLineMapDelete(lastTwo.getRef()));
             QCoreApplication::processEvents();
-            auto* edit = window->findChild<QLineEdit*>(QStringLiteral("lineEdit"));
+            auto* edit = window.findChild<QLineEdit*>(QStringLiteral("lineEdit"));
             QVERIFY(edit);
             edit->setText(QStringLiteral("renamed"));
             QTest::keyClick(edit, Qt::Key_Return);
         });
         rightClick(view(), 2, 1);
-        QVERIFY(popup.wasAnswered());
+        QCOMPARE(popup.answered(), 1);
         QCOMPARE(VexUtilLineMapGetCount(), 2);
         QCOMPARE(lineMapName(1), QStringLiteral("renamed"));
         QCOMPARE(lineMapName(2), QStringLiteral("renamed"));
@@ -325,15 +325,15 @@ private slots:
         QVERIFY(Host::instance().setCurrentFrame(2));
         selectRows(view(), {0, 1});
         Host::instance().clearJournal();
-        ModalDialogAnswerer popup([](QWidget* window) {
+        ModalDialogAnswerer popup([](QWidget& window) {
             QVERIFY(Host::instance().setCurrentFrame(1));
-            auto* edit = window->findChild<QLineEdit*>(QStringLiteral("lineEdit"));
+            auto* edit = window.findChild<QLineEdit*>(QStringLiteral("lineEdit"));
             QVERIFY(edit);
             edit->setText(QStringLiteral("renamed"));
             QTest::keyClick(edit, Qt::Key_Return);
         });
         rightClick(view(), 0, 1);
-        QVERIFY(popup.wasAnswered());
+        QCOMPARE(popup.answered(), 1);
         QVERIFY(Host::instance().journal().isEmpty());
         QVERIFY(Host::instance().setCurrentFrame(2));
         QCOMPARE(lineMapName(1), QStringLiteral("first"));

@@ -38,8 +38,8 @@ bool isActive(int map)
 
 ModalDialogAnswerer::Answer pressButton(QMessageBox::StandardButton which)
 {
-    return [which](QWidget* window) {
-        auto* box = qobject_cast<QMessageBox*>(window);
+    return [which](QWidget& window) {
+        auto* box = qobject_cast<QMessageBox*>(&window);
         QVERIFY(box);
         box->button(which)->click();
     };
@@ -168,8 +168,8 @@ private slots:
         ModalDialogAnswerer layerQuestion(pressButton(QMessageBox::Yes), QStringLiteral("queryLayerActivation"));
         ModalDialogAnswerer surfaceQuestion(pressButton(QMessageBox::No), QStringLiteral("querySurfaceLayer"));
         actions::StyleAction<char>(QString(), cells(model, {0, 1}, 0), nullptr, 1, "FIELDMAP", "MESH", "SHOW").trigger();
-        QVERIFY(layerQuestion.wasAnswered());
-        QVERIFY(surfaceQuestion.wasAnswered());
+        QCOMPARE(layerQuestion.answered(), 1);
+        QCOMPARE(surfaceQuestion.answered(), 1);
         QVERIFY(VexUtilFieldLayerIsActiveForFrame(VexUtilFrameGetUniqueID(), "SHOWMESH"));
         QCOMPARE(readInt("FIELDMAP", "MESH", "SHOW", 2), 1);
         QCOMPARE(Host::instance().appLockDepth(), 0);
@@ -185,8 +185,8 @@ private slots:
         ModalDialogAnswerer layerQuestion(pressButton(QMessageBox::Yes), QStringLiteral("queryLayerActivation"));
         ModalDialogAnswerer surfaceQuestion(pressButton(QMessageBox::No), QStringLiteral("querySurfaceLayer"));
         actions::StyleAction<char>(QString(), cells(model, {0}, 0), nullptr, 1, "FIELDMAP", "EDGELAYER", "SHOW").trigger();
-        QVERIFY(layerQuestion.wasAnswered());
-        QVERIFY(!surfaceQuestion.wasAnswered());
+        QCOMPARE(layerQuestion.answered(), 1);
+        QCOMPARE(surfaceQuestion.answered(), 0);
     }
 
     void noQuestionForSurfaceZonesOrWhenSwitchingOff()
@@ -195,14 +195,14 @@ private slots:
         models::FieldStaticAreaModel model(nullptr);
         ModalDialogAnswerer anyQuestion(pressButton(QMessageBox::No));
         actions::StyleAction<char>(QString(), cells(model, {0}, 0), nullptr, 0, "FIELDMAP", "MESH", "SHOW").trigger();
-        QVERIFY(!anyQuestion.wasAnswered());
+        QCOMPARE(anyQuestion.answered(), 0);
 
         // Frame 4 holds only surface zones: nothing to offer.
         QVERIFY(Host::instance().setCurrentFrame(4));
         QVERIFY(CheckedStyleValue::returnCodeOk(CheckedStyleValue("FIELDLAYERS", "SHOWMESH").set(false)));
         models::FieldStaticAreaModel sliceModel(nullptr);
         actions::StyleAction<char>(QString(), cells(sliceModel, {0}, 0), nullptr, 1, "FIELDMAP", "MESH", "SHOW").trigger();
-        QVERIFY(!anyQuestion.wasAnswered());
+        QCOMPARE(anyQuestion.answered(), 0);
         QCOMPARE(readInt("FIELDMAP", "MESH", "SHOW", 1), 1);
     }
 
