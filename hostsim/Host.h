@@ -15,8 +15,9 @@ namespace kestrix::hostsim {
 //
 // The kernel starts with the demo scene. Every scene change (load, generation, clear)
 // resets the application settings (EXPORTSETUP, PRINTSETUP, INTERFACE, BASICSIZE) to their
-// defaults, clears the undo history and the pick list, and announces state change 10. The
-// scene format is described in docs/scene-format.md.
+// defaults, clears the undo history and the pick list, and announces state change 10 and,
+// when the new scene has a current frame, state change 51. The scene format is described in
+// docs/scene-format.md.
 class Host : public QObject {
     Q_OBJECT
 public:

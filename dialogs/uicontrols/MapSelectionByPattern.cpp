@@ -8,6 +8,9 @@
 #include <kxsdkpropertybindings_qt/ButtonBinding.h>
 #include <kxsdkpropertybindings_qt/LabelPropertyBinding.h>
 
+#include <QCoreApplication>
+#include <QRegularExpression>
+
 #include <vector>
 
 namespace kestrix::sdk::ui::dialogs::uicontrols {
@@ -21,10 +24,13 @@ public:
     explicit Private(MapSelectionByPattern& owner);
 
     void apply(SelectOption_s option);
+    // An invalid regular expression matches no name: the field says why in red.
+    void markPatternValidity(const QString& pattern);
 
     ::Ui::MapSelectionByPattern ui;
     propertymanager::MapSelectionByPatternPropertiesManager manager;
     std::vector<std::shared_ptr<BindingInterface>> bindings;
+    QString patternHelp;
     MapSelectionByPattern& q;
 };
 
@@ -52,6 +58,28 @@ MapSelectionByPattern::Private::Private(MapSelectionByPattern& owner)
 
     QObject::connect(ui.mapSelectionByPattern_pattern_lineEdit, &QLineEdit::returnPressed,
                      ui.mapSelectionByPattern_apply_button, &QPushButton::click);
+    patternHelp = ui.mapSelectionByPattern_pattern_lineEdit->toolTip();
+    QObject::connect(ui.mapSelectionByPattern_pattern_lineEdit, &QLineEdit::textChanged, &q,
+                     [this](const QString& pattern) { markPatternValidity(pattern); });
+}
+
+void MapSelectionByPattern::Private::markPatternValidity(const QString& pattern)
+{
+    QLineEdit* field = ui.mapSelectionByPattern_pattern_lineEdit;
+    const QRegularExpression expression(pattern);
+    QPalette palette = field->palette();
+    if (expression.isValid()) {
+        palette.setColor(QPalette::Text, q.palette().color(QPalette::Text));
+        field->setPalette(palette);
+        field->setToolTip(patternHelp);
+        return;
+    }
+    palette.setColor(QPalette::Text, Qt::red);
+    field->setPalette(palette);
+    field->setToolTip(QCoreApplication::translate("MapSelectionByPattern",
+                                                  "Not a valid regular expression: %1 (at character %2).")
+                          .arg(expression.errorString())
+                          .arg(expression.patternErrorOffset() + 1));
 }
 
 void MapSelectionByPattern::Private::apply(SelectOption_s option)

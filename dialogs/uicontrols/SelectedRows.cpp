@@ -26,7 +26,65 @@ SelectedRows::Runs mergeSorted(SelectedRows::Runs runs)
     return merged;
 }
 
+// The rows that `keep(inA, inB)` accepts, from one sweep over the starts and ends of both.
+template <typename Keep>
+SelectedRows::Runs combined(const SelectedRows::Runs& a, const SelectedRows::Runs& b, Keep keep)
+{
+    // Each run contributes the row where it starts and the row after its end.
+    QVector<int> bounds;
+    bounds.reserve(2 * (a.size() + b.size()));
+    for (const SelectedRows::Runs* runs : {&a, &b}) {
+        for (const SelectedRows::Run& run : *runs) {
+            bounds.append(run.first);
+            bounds.append(run.last + 1);
+        }
+    }
+    std::sort(bounds.begin(), bounds.end());
+    bounds.erase(std::unique(bounds.begin(), bounds.end()), bounds.end());
+
+    SelectedRows::Runs result;
+    auto nextA = a.begin();
+    auto nextB = b.begin();
+    for (int i = 0; i + 1 < bounds.size(); ++i) {
+        const int first = bounds[i];
+        while (nextA != a.end() && nextA->last < first)
+            ++nextA;
+        while (nextB != b.end() && nextB->last < first)
+            ++nextB;
+        const bool inA = nextA != a.end() && nextA->first <= first;
+        const bool inB = nextB != b.end() && nextB->first <= first;
+        if (!keep(inA, inB))
+            continue;
+        const int last = bounds[i + 1] - 1;
+        if (!result.isEmpty() && result.last().last + 1 == first)
+            result.last().last = last;
+        else
+            result.append(SelectedRows::Run{first, last});
+    }
+    return result;
+}
+
 } // namespace
+
+SelectedRows::Runs SelectedRows::united(const Runs& a, const Runs& b)
+{
+    return combined(a, b, [](bool inA, bool inB) { return inA || inB; });
+}
+
+SelectedRows::Runs SelectedRows::intersected(const Runs& a, const Runs& b)
+{
+    return combined(a, b, [](bool inA, bool inB) { return inA && inB; });
+}
+
+SelectedRows::Runs SelectedRows::subtracted(const Runs& a, const Runs& b)
+{
+    return combined(a, b, [](bool inA, bool inB) { return inA && !inB; });
+}
+
+SelectedRows::Runs SelectedRows::toggled(const Runs& a, const Runs& b)
+{
+    return combined(a, b, [](bool inA, bool inB) { return inA != inB; });
+}
 
 SelectedRows::Runs SelectedRows::runs(const QItemSelection& selection)
 {

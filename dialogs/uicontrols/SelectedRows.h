@@ -31,6 +31,11 @@ public:
     // The runs cut to rows 0 .. rowCount - 1.
     static Runs clipped(const Runs& runs, int rowCount);
     static int rowCount(const Runs& runs);
+    // Set operations on runs as ascending disjoint runs give them; linear in the runs.
+    static Runs united(const Runs& a, const Runs& b);
+    static Runs intersected(const Runs& a, const Runs& b);
+    static Runs subtracted(const Runs& a, const Runs& b);
+    static Runs toggled(const Runs& a, const Runs& b);
     static bool contains(const Runs& runs, int row);
     static int firstRow(const Runs& runs);
 

@@ -1,7 +1,11 @@
 #include "dialogs/uicontrols/TableView.h"
 
+#include "dialogs/uicontrols/RowSelectionModel.h"
+
 #include <QHeaderView>
 #include <QPointer>
+
+#include <algorithm>
 
 namespace kestrix::sdk::ui::dialogs::uicontrols {
 
@@ -32,13 +36,24 @@ void TableView::setModel(QAbstractItemModel* model)
 {
     disconnect(d->rowsInsertedConnection);
     kestrix::dialogs::common::TableViewWithPreferredDimensions::setModel(model);
-    if (model)
-        d->rowsInsertedConnection = connect(model, &QAbstractItemModel::rowsInserted, this, &TableView::rowsInsertedSlot);
+    if (!model)
+        return;
+    d->rowsInsertedConnection = connect(model, &QAbstractItemModel::rowsInserted, this, &TableView::rowsInsertedSlot);
+    QItemSelectionModel* madeByQt = selectionModel();
+    setSelectionModel(new RowSelectionModel(model, this));
+    if (madeByQt && madeByQt->parent() == this)
+        madeByQt->deleteLater();
 }
 
+// Only the inserted rows that can be seen are measured: a host that adds 100,000 maps at once
+// must not have every one of them measured, and the rows below keep the common height.
 void TableView::rowsInsertedSlot(const QModelIndex&, int start, int end)
 {
-    for (int row = start; row <= end; ++row)
+    const QHeaderView* rows = verticalHeader();
+    const int top = std::max(0, rows->logicalIndexAt(0));
+    const int rowHeight = std::max(1, rows->defaultSectionSize());
+    const int bottom = top + viewport()->height() / rowHeight + 1;
+    for (int row = std::max(start, top); row <= std::min(end, bottom); ++row)
         resizeRowToContents(row);
 }
 

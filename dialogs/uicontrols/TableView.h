@@ -9,6 +9,8 @@ namespace kestrix::sdk::ui::dialogs::uicontrols {
 // A table view whose rows keep a fixed height and take the height of their contents when they
 // are inserted. The click that opens a cell editor leaves the selection as it was, so that
 // an edit meant for many selected rows does not collapse the selection to the clicked one.
+// Its selections are whole rows, kept by a RowSelectionModel, so that selecting all or
+// extending a selection stays fast on large selections.
 class TableView : public kestrix::dialogs::common::TableViewWithPreferredDimensions {
     Q_OBJECT
 public:

@@ -3,6 +3,7 @@
 #include "ui_ZoneStyle.h"
 
 #include "dialogs/uicontrols/MapSelectionByPattern.h"
+#include "dialogs/uicontrols/RowSelectionModel.h"
 #include "dialogs/uicontrols/SelectedRows.h"
 #include "dialogs/uicontrols/TableColumnHeader.h"
 #include "dialogs/zonestyle/intern/models/FieldStaticAreaModel.h"
@@ -29,6 +30,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include <array>
@@ -119,6 +121,7 @@ public:
     void scrollTableViewToSelection(int row);
     void selectRows(const SelectedRows::Runs& runs, int firstRow);
     void deleteLineMaps(const toolbox::Set& maps);
+    void openLargeEnoughForTheTable();
     void shiftSelectedLineMaps(bool (*shift)(Set_pa maps));
     SelectedRows::Runs selectedRuns() const;
     toolbox::Set selectedMaps() const;
@@ -178,6 +181,9 @@ void ZoneStyleDialog::Private::updateZoneStyleDialog()
         ui.plotTypeStackedWidget->setCurrentWidget(ui.fieldMapPage);
         q.setWindowTitle(translated("Zone Style"));
         showOptionalButtonBoxButtons(false);
+        // A line plot shown before renamed the apply button and hid the groups button.
+        filter->applyButton()->setText(QCoreApplication::translate("MapSelectionByPattern", "&Zones"));
+        filter->groupsButton()->show();
         helpAction->setTabWidget(ui.plotAttr_FD_PageGroup);
     } else {
         ui.plotTypeStackedWidget->setCurrentWidget(ui.lineMapPage);
@@ -280,6 +286,13 @@ void ZoneStyleDialog::Private::setupTableView()
     QWidget* page = tabWidget ? tabWidget->currentWidget() : nullptr;
     models::ModelAbstract* model = page ? modelTable->getModelForPage(page) : nullptr;
     currentModel = model;
+    if (model) {
+        // The table shows the current frame: a frame id kept from a scene that was replaced
+        // names no frame any more. Rows that came or went are announced before anything
+        // uses the table.
+        model->followFrame(VexUtilFrameGetUniqueID());
+        model->updateRowCount();
+    }
     if (!model) {
         views::SelectionModelSignalSuspender suspender(*view, *filter);
         view->setModel(nullptr, tabWidget ? tabWidget->currentIndex() : 0);
@@ -377,7 +390,7 @@ QItemSelectionModel* ZoneStyleDialog::Private::getSelectionModelFor(models::Mode
     auto existing = selectionModels.find(model);
     if (existing != selectionModels.end())
         return existing->second;
-    auto* selectionModel = new QItemSelectionModel(model, &q);
+    auto* selectionModel = new uicontrols::RowSelectionModel(model, &q);
     selectionModels[model] = selectionModel;
     return selectionModel;
 }
@@ -478,7 +491,7 @@ void ZoneStyleDialog::Private::processStateChange()
     models::ModelAbstract* rememberedModel = currentModel;
     updateZoneStyleDialog();
     if (rememberedModel && currentModel == rememberedModel)
-        emit rememberedModel->layoutChanged();
+        rememberedModel->refresh();
 }
 
 void ZoneStyleDialog::Private::selectPickedObjects()
@@ -537,6 +550,16 @@ void ZoneStyleDialog::Private::deleteLineMaps(const toolbox::Set& maps)
     VexUtilLineMapDelete(maps.getRef());
 }
 
+// The form's own size shows a handful of rows; the table asks for its preferred rows and
+// columns, and gets them as far as the screen has room.
+void ZoneStyleDialog::Private::openLargeEnoughForTheTable()
+{
+    QSize room = q.sizeHint().expandedTo(q.size());
+    if (const QScreen* screen = q.screen())
+        room = room.boundedTo(screen->availableGeometry().size() * 0.9);
+    q.resize(room.expandedTo(q.minimumSizeHint()));
+}
+
 ZoneStyleDialog::ZoneStyleDialog(QWidget& parent) : QtDialogAbstract(parent, relevance()), d(std::make_unique<Private>(*this))
 {
     d->view = new views::StyleTableView(this);
@@ -585,6 +608,7 @@ ZoneStyleDialog::ZoneStyleDialog(QWidget& parent) : QtDialogAbstract(parent, rel
     if (QPushButton* closeButton = d->ui.buttonBox->button(QDialogButtonBox::Close))
         setDefaultButton(*d->ui.buttonBox, closeButton);
     setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum);
+    d->openLargeEnoughForTheTable();
 
     connect(d->filter, &uicontrols::MapSelectionByPattern::patternChanged, this,
             &ZoneStyleDialog::selectionPatternChanged);

@@ -94,6 +94,10 @@ void Kernel::replaceScene(std::unique_ptr<Scene> scene)
     m_undo.clear();
     m_pops.clear();
     notify(StateChange_CompleteReset);
+    // The frame that was current is gone with its scene: listeners that keep a frame's
+    // unique id learn the new one as they would from a frame switch.
+    if (currentFrame())
+        notify(StateChange_CurrentFrame);
     sceneChanged();
     historyChanged();
 }

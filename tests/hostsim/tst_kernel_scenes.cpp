@@ -96,7 +96,8 @@ void TestKernelScenes::goodSceneLoads()
     QSignalSpy sceneChanged(&Host::instance(), &Host::sceneChanged);
     QString error;
     QVERIFY2(Host::instance().loadSceneJson(GoodScene, &error), qPrintable(error));
-    QCOMPARE(codes, QList<int>{StateChange_CompleteReset});
+    // A new scene also brings a new current frame.
+    QCOMPARE(codes, (QList<int>{StateChange_CompleteReset, StateChange_CurrentFrame}));
     QCOMPARE(sceneChanged.count(), 1);
 
     QCOMPARE(Host::instance().pageCount(), 2);

@@ -8,9 +8,8 @@
 namespace kestrix::sdk::ui::dialogs::zonestyle::intern::actions {
 
 Action::Action(const QString& text, const QModelIndexList& indexes, QList<QAction*>* menuList)
-    : QAction(text, nullptr), m_indexes(indexes)
+    : QAction(text, nullptr), m_target(indexes), m_indexes(indexes)
 {
-    m_indexes.detach();
     if (menuList)
         menuList->append(this);
     connect(this, &QAction::triggered, this, &Action::invokeAction);
@@ -18,8 +17,20 @@ Action::Action(const QString& text, const QModelIndexList& indexes, QList<QActio
 
 Action::~Action() = default;
 
+void Action::followSelection(const QItemSelectionModel* selection)
+{
+    m_target.followSelection(selection);
+}
+
 void Action::invokeAction()
 {
+    if (m_indexes.isEmpty())
+        return;
+    m_indexes = m_target.cellsToWrite();
+    m_unselectedIndexes.clear();
+    m_unselectedComputed = false;
+    if (m_indexes.isEmpty())
+        return;
     execute();
 }
 

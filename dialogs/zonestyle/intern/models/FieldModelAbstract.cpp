@@ -4,10 +4,8 @@ namespace kestrix::sdk::ui::dialogs::zonestyle::intern::models {
 
 FieldModelAbstract::FieldModelAbstract(ModelAbstract* subModel) : ModelAbstract(subModel) {}
 
-int FieldModelAbstract::rowCount(const QModelIndex& parent) const
+int FieldModelAbstract::mapCount() const
 {
-    if (parent.isValid())
-        return 0;
     return VexUtilFieldMapGetCountForFrame(frameId());
 }
 

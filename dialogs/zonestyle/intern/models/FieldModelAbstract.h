@@ -10,7 +10,7 @@ class FieldModelAbstract : public ModelAbstract {
 public:
     explicit FieldModelAbstract(ModelAbstract* subModel);
 
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int mapCount() const override;
 
 protected:
     bool ownIsEnabled(const QModelIndex& index) const override;

@@ -4,9 +4,9 @@ namespace kestrix::sdk::ui::dialogs::zonestyle::intern::models {
 
 LineModelAbstract::LineModelAbstract(ModelAbstract* subModel) : ModelAbstract(subModel) {}
 
-int LineModelAbstract::rowCount(const QModelIndex& parent) const
+int LineModelAbstract::mapCount() const
 {
-    if (parent.isValid() || VexUtilFrameGetCount() < 1 || !VexUtilDataSetIsAvailableForFrame(frameId()))
+    if (VexUtilFrameGetCount() < 1 || !VexUtilDataSetIsAvailableForFrame(frameId()))
         return 0;
     return VexUtilLineMapGetCountForFrame(frameId());
 }

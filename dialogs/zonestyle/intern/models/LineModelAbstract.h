@@ -11,7 +11,7 @@ class LineModelAbstract : public ModelAbstract {
 public:
     explicit LineModelAbstract(ModelAbstract* subModel);
 
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int mapCount() const override;
 
 protected:
     bool ownIsEnabled(const QModelIndex& index) const override;

@@ -1,5 +1,7 @@
 #include "dialogs/zonestyle/intern/models/ModelAbstract.h"
 
+#include "dialogs/zonestyle/intern/actions/Action.h"
+
 #include <kxsdkcommon/SdkCommon.h>
 #include <kxsdkintegrationmanager/StateChange.h>
 #include <kxsdkintegrationmanager/StateChangeEventObservable.h>
@@ -8,6 +10,9 @@
 #include <kxtoolbox/StateChangeEventInterface.h>
 
 #include <QColor>
+#include <QSignalBlocker>
+
+#include <algorithm>
 
 #include <array>
 #include <utility>
@@ -65,6 +70,57 @@ void ModelAbstract::stateChanged(const toolbox::StateChangeEventInterface& event
         m_frameId = VexUtilFrameGetUniqueID();
 }
 
+int ModelAbstract::rowCount(const QModelIndex& parent) const
+{
+    if (parent.isValid())
+        return 0;
+    if (m_rowCount < 0)
+        m_rowCount = std::max(0, mapCount());
+    return m_rowCount;
+}
+
+void ModelAbstract::followFrame(UniqueID_t frameId)
+{
+    for (ModelAbstract* link = this; link; link = link->m_subModelAbstract)
+        link->m_frameId = frameId;
+}
+
+void ModelAbstract::updateRowCount()
+{
+    const int announced = rowCount();
+    const int now = std::max(0, mapCount());
+    // The links behind this one are never shown on their own: they follow in silence, so
+    // that this link does not pass their announcements on a second time.
+    const auto updateSubModel = [this] {
+        if (!m_subModelAbstract)
+            return;
+        const QSignalBlocker silence(m_subModelAbstract);
+        m_subModelAbstract->updateRowCount();
+    };
+    if (now < announced) {
+        beginRemoveRows(QModelIndex(), now, announced - 1);
+        m_rowCount = now;
+        updateSubModel();
+        endRemoveRows();
+    } else if (now > announced) {
+        beginInsertRows(QModelIndex(), announced, now - 1);
+        m_rowCount = now;
+        updateSubModel();
+        endInsertRows();
+    } else {
+        updateSubModel();
+    }
+}
+
+void ModelAbstract::refresh()
+{
+    updateRowCount();
+    const int rows = rowCount();
+    const int columns = columnCount();
+    if (rows > 0 && columns > 0)
+        emit dataChanged(index(0, 0), index(rows - 1, columns - 1));
+}
+
 bool ModelAbstract::isEnabled(const QModelIndex& index) const
 {
     if (!index.isValid())
@@ -78,9 +134,18 @@ QList<QAction*>* ModelAbstract::columnActions(QItemSelectionModel* selection, in
 {
     if (column < 0)
         return nullptr;
-    if (isOwnColumn(column))
-        return ownColumnActions(selection, column);
-    return m_subModelAbstract ? m_subModelAbstract->columnActions(selection, column - ownColumns()) : nullptr;
+    if (!isOwnColumn(column))
+        return m_subModelAbstract ? m_subModelAbstract->columnActions(selection, column - ownColumns()) : nullptr;
+    QList<QAction*>* menu = ownColumnActions(selection, column);
+    // The menu's event loop runs state changes and selection changes: every action acts on
+    // the rows that are still selected when it is chosen.
+    if (menu) {
+        for (QAction* action : *menu) {
+            if (auto* styleAction = qobject_cast<actions::Action*>(action))
+                styleAction->followSelection(selection);
+        }
+    }
+    return menu;
 }
 
 int ModelAbstract::editorKind(int column) const

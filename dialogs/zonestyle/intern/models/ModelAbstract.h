@@ -21,6 +21,10 @@ namespace kestrix::sdk::ui::dialogs::zonestyle::intern::models {
 // A link of a Zone Style table: rows are the maps of one frame (row r is map r + 1), read
 // from the host on every request through the frame's unique id, so that the table keeps
 // describing its frame while another frame is current.
+//
+// Cells are never kept, but the number of rows is: views, selections and proxies rely on a
+// row count that changes only when announced. The host changes its maps first and tells
+// afterwards, so the table announces rows that came or went when it is refreshed.
 class ModelAbstract : public uicontrols::ItemSubModelAbstract {
     Q_OBJECT
 public:
@@ -30,11 +34,27 @@ public:
     UniqueID_t frameId() const { return m_frameId; }
     ModelAbstract* subModelAbstract() const { return m_subModelAbstract; }
 
+    // The rows as last announced.
+    int rowCount(const QModelIndex& parent = QModelIndex()) const final;
+    // The number of maps the frame has now, asked of the host.
+    virtual int mapCount() const = 0;
+
+    // Makes every link of the chain describe the given frame. The rows are announced by the
+    // next refresh.
+    void followFrame(UniqueID_t frameId);
+    // Announces the rows that came or went since the last announcement (at the end of the
+    // table: maps are numbered, so a deleted map shifts the ones after it up), without
+    // telling anything about the cells.
+    void updateRowCount();
+    // Announces the rows as updateRowCount does, then that every cell may have changed.
+    void refresh();
+
     // Whether the cell is drawn enabled.
     virtual bool isEnabled(const QModelIndex& index) const;
 
     // Column dispatchers: the link that owns the column answers.
-    // The caller owns the returned list and its actions; null or empty means no menu.
+    // The caller owns the returned list and its actions; null or empty means no menu. The
+    // actions act on the rows of `selection` that are still selected when chosen.
     QList<QAction*>* columnActions(QItemSelectionModel* selection, int column);
     int editorKind(int column) const;
     int editorParameter(int column) const;
@@ -69,6 +89,8 @@ private:
 
     UniqueID_t m_frameId;
     ModelAbstract* m_subModelAbstract;
+    // Unknown until first asked.
+    mutable int m_rowCount = -1;
     signalling::SignalConnectionCollection m_connections;
 };
 

@@ -1,7 +1,7 @@
 #include "dialogs/zonestyle/intern/views/BooleanItemDelegate.h"
 
-#include "dialogs/uicontrols/ItemSubModelAbstract.h"
 #include "dialogs/uicontrols/SelectedRows.h"
+#include "dialogs/zonestyle/intern/models/ModelAbstract.h"
 #include "dialogs/zonestyle/intern/views/StyleTableView.h"
 
 #include <QMouseEvent>
@@ -19,13 +19,17 @@ bool BooleanItemDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, 
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
         const bool handled = ItemDelegate::editorEvent(event, model, option, index);
-        if (handled)
+        if (handled) {
             m_pressedIndex = index;
+            m_pressedTarget = models::EditTarget(QModelIndexList{index});
+        }
         return handled;
     }
     case QEvent::MouseButtonRelease: {
-        const bool onPressedCell = m_pressedIndex.isValid() && m_pressedIndex == index;
+        const bool onPressedCell = m_pressedIndex.isValid() && m_pressedIndex == index
+                                   && !m_pressedTarget.cellsToWrite().isEmpty();
         m_pressedIndex = QPersistentModelIndex();
+        m_pressedTarget = models::EditTarget();
         if (!onPressedCell || !model || !isCheckable(*model, option, index))
             return false;
         const auto* mouseEvent = static_cast<const QMouseEvent*>(event);
@@ -60,12 +64,13 @@ bool BooleanItemDelegate::toggle(QEvent* event, QAbstractItemModel* model, const
     QItemSelectionModel* selection = view()->selectionModel();
     const bool rowSelected = selection && selection->model() == model
                              && SelectedRows::contains(SelectedRows::runs(*selection), index.row());
-    auto* chain = qobject_cast<uicontrols::ItemSubModelAbstract*>(model);
-    if (rowSelected && chain) {
+    auto* table = qobject_cast<models::ModelAbstract*>(model);
+    if (rowSelected && table) {
         const Qt::CheckState state = index.data(Qt::CheckStateRole).toInt() == Qt::Checked ? Qt::Unchecked
                                                                                            : Qt::Checked;
-        chain->setDataForIndexes(SelectedRows::indexes(*selection, index.column()), static_cast<int>(state),
-                                 Qt::CheckStateRole);
+        const QModelIndexList cells = models::EditTarget(*table, *selection, index.column()).cellsToWrite();
+        if (!cells.isEmpty())
+            table->setDataForIndexes(cells, static_cast<int>(state), Qt::CheckStateRole);
     } else {
         ItemDelegate::editorEvent(event, model, option, index);
         selectOnlyRow(index);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/zonestyle/intern/models/EditTarget.h"
 #include "dialogs/zonestyle/intern/views/ItemDelegate.h"
 
 #include <QPersistentModelIndex>
@@ -23,8 +24,10 @@ private:
     bool isInCheckBox(const QStyleOptionViewItem& option, const QPoint& position) const;
     bool toggle(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option, const QModelIndex& index);
 
-    // The cell on which the mouse went down: only a release on the same cell toggles.
+    // The cell on which the mouse went down: only a release on the same cell toggles, and
+    // only while it still stands for the map of the frame it stood for then.
     QPersistentModelIndex m_pressedIndex;
+    models::EditTarget m_pressedTarget;
 };
 
 } // namespace kestrix::sdk::ui::dialogs::zonestyle::intern::views

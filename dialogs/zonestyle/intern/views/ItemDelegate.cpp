@@ -9,6 +9,8 @@
 #include <QItemSelectionModel>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace kestrix::sdk::ui::dialogs::zonestyle::intern::views {
 
 using uicontrols::SelectedRows;
@@ -54,6 +56,15 @@ int ItemDelegate::focusFrameMargin(const QStyleOptionViewItem& option)
     return style->pixelMetric(QStyle::PM_FocusFrameVMargin, &option, option.widget);
 }
 
+int ItemDelegate::minimumCellHeight(const QStyleOptionViewItem& option)
+{
+    const QStyle* style = option.widget ? option.widget->style() : QApplication::style();
+    const int content = std::max(QFontMetrics(option.font).height(),
+                                 style->pixelMetric(QStyle::PM_IndicatorHeight, &option, option.widget));
+    // The text is drawn raised by half the margin: the margin below must also hold it.
+    return content + 2 * (focusFrameMargin(option) + 1);
+}
+
 int ItemDelegate::letterWidth(const QFont& font, int count)
 {
     return QFontMetrics(font).boundingRect(QString(count, QLatin1Char('m'))).width();
@@ -70,7 +81,9 @@ void ItemDelegate::drawDisplay(QPainter* painter, const QStyleOptionViewItem& op
 
 QSize ItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
-    return cellSizeHint(option, index);
+    QSize hint = cellSizeHint(option, index);
+    hint.setHeight(std::max(hint.height(), minimumCellHeight(option)));
+    return hint;
 }
 
 QSize ItemDelegate::cellSizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const

@@ -23,13 +23,16 @@ public:
 protected:
     void drawDisplay(QPainter* painter, const QStyleOptionViewItem& option, const QRect& rect,
                      const QString& text) const override;
-    // The size of one cell; the column's width class decides it in the subclasses.
+    // The size of one cell; the column's width class decides it in the subclasses. The
+    // height is raised to what a line of text or a check box needs in any case.
     virtual QSize cellSizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const;
 
     // Draws the cell enabled or disabled as the model says for it.
     void applyEnabledState(QStyleOptionViewItem& option, const QModelIndex& index) const;
     // The margin between a cell's border and its contents.
     static int focusFrameMargin(const QStyleOptionViewItem& option);
+    // A line of the cell's font, or a check box, with the focus frame's margins around it.
+    static int minimumCellHeight(const QStyleOptionViewItem& option);
     // The width of `count` letters m in `font`, the unit of the width classes.
     static int letterWidth(const QFont& font, int count);
     void selectOnlyRow(const QModelIndex& index) const;

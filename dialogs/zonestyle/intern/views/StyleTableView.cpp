@@ -1,6 +1,7 @@
 #include "dialogs/zonestyle/intern/views/StyleTableView.h"
 
 #include "dialogs/uicontrols/SelectedRows.h"
+#include "dialogs/zonestyle/intern/models/EditTarget.h"
 #include "dialogs/zonestyle/intern/models/EditorKind.h"
 #include "dialogs/zonestyle/intern/models/ModelAbstract.h"
 #include "dialogs/zonestyle/intern/views/BooleanItemDelegate.h"
@@ -151,6 +152,8 @@ public:
     // While the view sets widths itself, the header's resize notices are not the user's
     // choice and are not stored: the view stores what it measured.
     bool settingWidths = false;
+    // The cell of the running in-place editor, as it was when the editor opened.
+    models::EditTarget editTarget;
 };
 
 StyleTableView::StyleTableView(QWidget* parent) : uicontrols::TableView(parent), d(std::make_unique<Private>())
@@ -215,8 +218,23 @@ void StyleTableView::installDelegates()
     }
 }
 
-// A table without rows has nothing to measure: its columns get their titles' widths and
-// nothing is stored, so that the first table with rows measures.
+// The rows a user sees first: those in the viewport, or as many as the view prefers to show
+// while it has no size yet. Never the whole table.
+std::pair<int, int> StyleTableView::rowsToMeasure() const
+{
+    const int rows = d->model ? d->model->rowCount() : 0;
+    if (rows == 0)
+        return {0, -1};
+    const int first = std::max(0, verticalHeader()->logicalIndexAt(0));
+    const int rowHeight = std::max(1, verticalHeader()->defaultSectionSize());
+    const int visible = std::max({viewport()->height() / rowHeight + 1, preferredNumberOfRows(), 1});
+    return {first, std::min(rows - 1, first + visible - 1)};
+}
+
+// Columns take the width of their widest cell among the rows a user sees first, and at least
+// their title's; rows take the height of the tallest such cell. A table without rows has
+// nothing to measure: its columns get their titles' widths and nothing is stored, so that the
+// first table with rows measures.
 void StyleTableView::fitColumnWidths(bool remeasure)
 {
     if (!d->model)
@@ -225,24 +243,30 @@ void StyleTableView::fitColumnWidths(bool remeasure)
     const int columns = d->model->columnCount();
     if (columns == 0)
         return;
-    const int rows = d->model->rowCount();
+    const auto [firstRow, lastRow] = rowsToMeasure();
+    int rowHeight = 0;
     for (int column = 0; column < columns; ++column) {
-        const QSize hint = rows > 0 ? sizeHintForIndex(d->model->index(rows - 1, column)) : QSize();
-        if (column == 0 && hint.height() > 0 && verticalHeader()->defaultSectionSize() != hint.height())
-            verticalHeader()->setDefaultSectionSize(hint.height());
+        int widest = 0;
+        for (int row = firstRow; row <= lastRow; ++row) {
+            const QSize hint = sizeHintForIndex(d->model->index(row, column));
+            widest = std::max(widest, hint.width());
+            rowHeight = std::max(rowHeight, hint.height());
+        }
         const int stored = storedColumnWidth(column);
         if (!remeasure && stored > 0) {
             setColumnWidth(column, stored);
             continue;
         }
         const int titleWidth = horizontalHeader()->sectionSizeHint(column);
-        if (rows == 0) {
+        if (lastRow < firstRow) {
             setColumnWidth(column, titleWidth);
             continue;
         }
-        setColumnWidth(column, std::max(hint.width(), titleWidth));
+        setColumnWidth(column, std::max(widest, titleWidth));
         rememberColumnWidth(column);
     }
+    if (rowHeight > 0 && verticalHeader()->defaultSectionSize() != rowHeight)
+        verticalHeader()->setDefaultSectionSize(rowHeight);
 }
 
 void StyleTableView::storeColumnWidth(int column)
@@ -293,17 +317,20 @@ void StyleTableView::selectCellIfRowUnselected(const QModelIndex& index)
 }
 
 // The popup runs an event loop of its own, in which the host may change the maps and the
-// dialog may switch tables or close: the value goes to the rows selected when the popup
-// closes, and nowhere if the table has changed meanwhile.
+// dialog may switch tables or close: the value goes to the rows that are still selected and
+// still exist when the popup closes, and nowhere if the frame or the table has changed
+// meanwhile.
 bool StyleTableView::runPopupEditor(const QContextMenuEvent& event, const QModelIndex& index)
 {
     selectCellIfRowUnselected(index);
+    if (!selectionModel())
+        return false;
     const int column = index.column();
     const int kind = d->model->editorKind(column);
+    const models::EditTarget target(*d->model, *selectionModel(), column);
     const QPoint position = event.globalPos();
     QWidget* parent = parentWidget();
     const QPointer<StyleTableView> self(this);
-    const QPointer<models::ModelAbstract> model(d->model);
 
     std::optional<QVariant> value;
     switch (kind) {
@@ -324,24 +351,29 @@ bool StyleTableView::runPopupEditor(const QContextMenuEvent& event, const QModel
     default:
         return false;
     }
-    if (!self)
+    if (!value || !self || d->model != target.model())
         return true;
-    if (value && model && model == d->model) {
-        writeToSelectedRows(column, *value);
-        if (kind == models::EditorKind_ListWithPopup && self)
-            viewport()->update();
-    }
+    const QModelIndexList cells = target.cellsToWrite();
+    if (!cells.isEmpty())
+        target.model()->setDataForIndexes(cells, *value, Qt::EditRole);
+    if (kind == models::EditorKind_ListWithPopup)
+        viewport()->update();
     return true;
 }
 
-void StyleTableView::writeToSelectedRows(int column, const QVariant& value)
+bool StyleTableView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
 {
-    QItemSelectionModel* selection = selectionModel();
-    if (!d->model || !selection || selection->model() != d->model || column >= d->model->columnCount())
+    const bool handled = uicontrols::TableView::edit(index, trigger, event);
+    if (handled && state() == QAbstractItemView::EditingState)
+        d->editTarget = models::EditTarget(QModelIndexList{index});
+    return handled;
+}
+
+void StyleTableView::commitData(QWidget* editor)
+{
+    if (d->editTarget.cellsToWrite().isEmpty())
         return;
-    const QModelIndexList indexes = SelectedRows::indexes(*selection, column);
-    if (!indexes.isEmpty())
-        d->model->setDataForIndexes(indexes, value, Qt::EditRole);
+    uicontrols::TableView::commitData(editor);
 }
 
 void StyleTableView::showColumnMenu(QContextMenuEvent& event, int column)

@@ -3,6 +3,7 @@
 #include "dialogs/uicontrols/TableView.h"
 
 #include <memory>
+#include <utility>
 
 class QContextMenuEvent;
 
@@ -42,15 +43,21 @@ public slots:
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+
+protected slots:
+    // An in-place editor may stay open while the host switches frames or deletes maps: its
+    // value is written only while the cell it was opened for still stands for the same map.
+    void commitData(QWidget* editor) override;
 
 private:
     void installDelegates();
     void fitColumnWidths(bool remeasure);
+    std::pair<int, int> rowsToMeasure() const;
     void rememberColumnWidth(int column);
     void selectCellIfRowUnselected(const QModelIndex& index);
     bool runPopupEditor(const QContextMenuEvent& event, const QModelIndex& index);
     void showColumnMenu(QContextMenuEvent& event, int column);
-    void writeToSelectedRows(int column, const QVariant& value);
 
     class Private;
     std::unique_ptr<Private> d;

@@ -20,19 +20,14 @@ void TextItemDelegate::setEditorData(QWidget* editor, const QModelIndex& index) 
 QSize TextItemDelegate::cellSizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     const QSize base = ItemDelegate::cellSizeHint(option, index);
-    if (m_width == 0) {
-        switch (m_parameter) {
-        case 2:
-            m_width = std::min(base.width(), letterWidth(option.font, 20) + 11);
-            break;
-        case 3:
-            m_width = std::min(base.width(), letterWidth(option.font, 10) + 11);
-            break;
-        default:
-            m_width = base.width();
-            break;
-        }
-    }
+    int width = base.width();
+    if (m_parameter == 2)
+        width = std::min(width, letterWidth(option.font, 20) + 11);
+    else if (m_parameter == 3)
+        width = std::min(width, letterWidth(option.font, 10) + 11);
+    // The widest cell asked about so far, so that a column measured over several rows fits
+    // the longest of their texts.
+    m_width = std::max(m_width, width);
     return QSize(m_width, base.height());
 }
 

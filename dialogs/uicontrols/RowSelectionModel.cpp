@@ -1,0 +1,69 @@
+#include "dialogs/uicontrols/RowSelectionModel.h"
+
+#include <QScopedValueRollback>
+
+namespace kestrix::sdk::ui::dialogs::uicontrols {
+
+namespace {
+
+SelectedRows::Runs combinedWith(const SelectedRows::Runs& settled, const SelectedRows::Runs& current,
+                                QItemSelectionModel::SelectionFlags command)
+{
+    if (command & QItemSelectionModel::Toggle)
+        return SelectedRows::toggled(settled, current);
+    if (command & QItemSelectionModel::Deselect)
+        return SelectedRows::subtracted(settled, current);
+    if (command & QItemSelectionModel::Select)
+        return SelectedRows::united(settled, current);
+    return settled;
+}
+
+} // namespace
+
+RowSelectionModel::RowSelectionModel(QAbstractItemModel* model, QObject* parent) : QItemSelectionModel(model, parent)
+{
+}
+
+void RowSelectionModel::select(const QItemSelection& selection, QItemSelectionModel::SelectionFlags command)
+{
+    // Column selections have no rows to count; this model's own applying goes straight through.
+    if (m_applying || !model() || (command & QItemSelectionModel::Columns)) {
+        QItemSelectionModel::select(selection, command);
+        return;
+    }
+    if (command == QItemSelectionModel::NoUpdate)
+        return;
+    const SelectedRows::Runs actual = SelectedRows::runs(*this);
+    if (actual != m_applied) {
+        m_settled = actual;
+        m_current.clear();
+        m_currentCommand = QItemSelectionModel::NoUpdate;
+    }
+    if (command & QItemSelectionModel::Clear) {
+        m_settled.clear();
+        m_current.clear();
+        m_currentCommand = QItemSelectionModel::NoUpdate;
+    }
+    // A change without Current starts a new part: the one before becomes settled.
+    if (!(command & QItemSelectionModel::Current)) {
+        m_settled = combinedWith(m_settled, m_current, m_currentCommand);
+        m_current.clear();
+        m_currentCommand = QItemSelectionModel::NoUpdate;
+    }
+    if (command & (QItemSelectionModel::Toggle | QItemSelectionModel::Select | QItemSelectionModel::Deselect)) {
+        m_current = SelectedRows::clipped(SelectedRows::runs(selection), model()->rowCount());
+        m_currentCommand = command;
+    }
+    const SelectedRows::Runs result = combinedWith(m_settled, m_current, m_currentCommand);
+    if (result != actual)
+        apply(result);
+    m_applied = result;
+}
+
+void RowSelectionModel::apply(const SelectedRows::Runs& rows)
+{
+    const QScopedValueRollback<bool> applying(m_applying, true);
+    SelectedRows::replaceSelection(*this, rows);
+}
+
+} // namespace kestrix::sdk::ui::dialogs::uicontrols

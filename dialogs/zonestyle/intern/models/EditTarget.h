@@ -1,0 +1,48 @@
+#pragma once
+
+#include "dialogs/uicontrols/SelectedRows.h"
+#include "dialogs/zonestyle/intern/models/ModelAbstract.h"
+
+#include <QModelIndexList>
+#include <QPointer>
+
+class QItemSelectionModel;
+
+namespace kestrix::sdk::ui::dialogs::zonestyle::intern::models {
+
+// The maps that a write was meant for when the user started it: the table, the frame it
+// showed and the rows. Popups, menus, check boxes and in-place editors keep one while they
+// wait for the user, because the host goes on in the meantime (their event loops deliver
+// its state changes): the frame may be switched or replaced, maps may be deleted.
+//
+// At the moment of writing the target gives the cells to write: none when the table no longer
+// exists or no longer shows that frame, or when that frame is not the host's current one any
+// more; otherwise the given rows that still exist and, when it follows a selection, are still
+// selected.
+class EditTarget {
+public:
+    EditTarget() = default;
+    // The given cells, all of one column of one table.
+    explicit EditTarget(const QModelIndexList& cells);
+    // The selected rows of `selection` in `column`.
+    EditTarget(ModelAbstract& model, const QItemSelectionModel& selection, int column);
+
+    // Rows that are no longer selected when writing are left out.
+    void followSelection(const QItemSelectionModel* selection);
+
+    ModelAbstract* model() const { return m_model; }
+    bool isForCurrentFrame() const;
+    QModelIndexList cellsToWrite() const;
+    // The cells given at the start; they say nothing about the state of the host now.
+    const QModelIndexList& initialCells() const { return m_initialCells; }
+
+private:
+    QPointer<ModelAbstract> m_model;
+    UniqueID_t m_frameId = 0;
+    int m_column = -1;
+    QModelIndexList m_initialCells;
+    uicontrols::SelectedRows::Runs m_rows;
+    QPointer<const QItemSelectionModel> m_selection;
+};
+
+} // namespace kestrix::sdk::ui::dialogs::zonestyle::intern::models
