@@ -22,6 +22,20 @@ SelectedRows::Runs combinedWith(const SelectedRows::Runs& settled, const Selecte
 
 RowSelectionModel::RowSelectionModel(QAbstractItemModel* model, QObject* parent) : QItemSelectionModel(model, parent)
 {
+    if (!model)
+        return;
+    // Connected after Qt's own handlers, which have moved the selection by then.
+    connect(model, &QAbstractItemModel::rowsInserted, this, &RowSelectionModel::settle);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &RowSelectionModel::settle);
+    connect(model, &QAbstractItemModel::modelReset, this, &RowSelectionModel::settle);
+}
+
+void RowSelectionModel::settle()
+{
+    m_settled = SelectedRows::runs(*this);
+    m_current.clear();
+    m_currentCommand = QItemSelectionModel::NoUpdate;
+    m_applied = m_settled;
 }
 
 void RowSelectionModel::select(const QItemSelection& selection, QItemSelectionModel::SelectionFlags command)

@@ -23,14 +23,16 @@ public:
 
 private:
     void apply(const SelectedRows::Runs& rows);
+    // Rows that come or go end the part being extended, as they do in Qt's own model.
+    void settle();
 
     // The rows of the last change that were settled, and the rows of the part still being
     // extended (Current) with the operation that combines them with the settled ones.
     SelectedRows::Runs m_settled;
     SelectedRows::Runs m_current;
     QItemSelectionModel::SelectionFlags m_currentCommand = QItemSelectionModel::NoUpdate;
-    // What this model last applied; a selection that differs was changed by other means
-    // (rows removed, reset), and then counts as settled as it is.
+    // What this model last applied; a selection that differs was changed by other means,
+    // and then counts as settled as it is.
     SelectedRows::Runs m_applied;
     bool m_applying = false;
 };

@@ -554,6 +554,10 @@ void ZoneStyleDialog::Private::deleteLineMaps(const toolbox::Set& maps)
 // columns, and gets them as far as the screen has room.
 void ZoneStyleDialog::Private::openLargeEnoughForTheTable()
 {
+    // The layouts between the table and the dialog still hold the sizes their widgets asked
+    // for before the table and its rows arrived.
+    for (QWidget* widget = view; widget && widget != &q; widget = widget->parentWidget())
+        widget->updateGeometry();
     QSize room = q.sizeHint().expandedTo(q.size());
     if (const QScreen* screen = q.screen())
         room = room.boundedTo(screen->availableGeometry().size() * 0.9);

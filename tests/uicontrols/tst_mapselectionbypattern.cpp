@@ -67,6 +67,7 @@ private Q_SLOTS:
     void clearingEmitsTheEmptyPatternWithOptionZero();
     void labelFollowsItsProperty();
     void swallowingLineEditKeepsOnlyReturnAndEnter();
+    void patternFieldExplainsItselfAndMarksAnInvalidExpression();
 };
 
 void TestMapSelectionByPattern::formHasItsNamesTextsAndSize()
@@ -238,6 +239,29 @@ void TestMapSelectionByPattern::swallowingLineEditKeepsOnlyReturnAndEnter()
     QTest::keyClick(field, Qt::Key_Escape);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
+}
+
+void TestMapSelectionByPattern::patternFieldExplainsItselfAndMarksAnInvalidExpression()
+{
+    FilterDialog dialog;
+    QVERIFY(dialog.showAndFocusPattern());
+    QLineEdit* field = dialog.filter->patternLineEdit();
+    const QString help = field->toolTip();
+    QVERIFY(help.contains(QStringLiteral("regular expression")));
+    QVERIFY(help.contains(QStringLiteral("any case")));
+    QVERIFY(field->placeholderText().contains(QStringLiteral("any case")));
+    const QColor normalText = field->palette().color(QPalette::Text);
+
+    dialog.type(QStringLiteral("wing ("));
+    const QRegularExpression broken(QStringLiteral("wing ("));
+    QVERIFY(!broken.isValid());
+    QVERIFY2(field->toolTip().contains(broken.errorString()), qPrintable(field->toolTip()));
+    QVERIFY(field->toolTip().contains(QStringLiteral("character %1").arg(broken.patternErrorOffset() + 1)));
+    QCOMPARE(field->palette().color(QPalette::Text), QColor(Qt::red));
+
+    dialog.type(QStringLiteral(")"));
+    QCOMPARE(field->toolTip(), help);
+    QCOMPARE(field->palette().color(QPalette::Text), normalText);
 }
 
 QTEST_MAIN(TestMapSelectionByPattern)

@@ -1,3 +1,4 @@
+#include "dialogs/uicontrols/RowSelectionModel.h"
 #include "dialogs/uicontrols/SelectedRows.h"
 #include "dialogs/zonestyle/ZoneStyleDialog.h"
 #include "hostsim/Host.h"
@@ -10,7 +11,11 @@
 #include <kxtoolbox/CheckedStyleValue.h>
 #include <kxtoolbox/Set.h>
 
+#include <QAbstractItemModelTester>
 #include <QContextMenuEvent>
+#include <QMenu>
+#include <QScreen>
+#include <QStyle>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -26,6 +31,7 @@
 using kestrix::hostsim::Host;
 using kestrix::sdk::ui::dialogs::MappingStyleTab_e;
 using kestrix::sdk::ui::dialogs::ZoneStyleDialog;
+using kestrix::sdk::ui::dialogs::uicontrols::RowSelectionModel;
 using kestrix::sdk::ui::dialogs::uicontrols::SelectedRows;
 using kestrix::testing::ModalDialogAnswerer;
 using kestrix::testing::TestScenes;
@@ -60,6 +66,58 @@ QString lineMapName(int map)
     return text;
 }
 
+// Chooses the menu entry as a user would: moves to it and presses Return. `before` runs
+// while the menu is open.
+ModalDialogAnswerer::Answer choose(const QString& entry, std::function<void()> before = {})
+{
+    return [entry, before](QWidget& window) {
+        auto* menu = qobject_cast<QMenu*>(&window);
+        QVERIFY(menu);
+        if (before)
+            before();
+        for (QAction* action : menu->actions()) {
+            if (action->text() == entry)
+                menu->setActiveAction(action);
+        }
+        QVERIFY(menu->activeAction());
+        QTest::keyClick(menu, Qt::Key_Return);
+    };
+}
+
+ModalDialogAnswerer::Answer typeIntoPopup(const QString& text, std::function<void()> before)
+{
+    return [text, before](QWidget& window) {
+        before();
+        QCoreApplication::processEvents();
+        auto* edit = window.findChild<QLineEdit*>(QStringLiteral("lineEdit"));
+        QVERIFY(edit);
+        edit->setText(text);
+        QTest::keyClick(edit, Qt::Key_Return);
+    };
+}
+
+bool switchFrame(int frame)
+{
+    return Host::instance().setCurrentFrame(frame);
+}
+
+void deleteLineMaps(std::initializer_list<int> maps)
+{
+    kestrix::toolbox::Set doomed;
+    for (int map : maps)
+        doomed.add(map);
+    QVERIFY(VexUtilLineMapDelete(doomed.getRef()));
+}
+
+// The long name comes first: a column measured on its last row would cut it.
+const QByteArray NamesOfManyLengths = QByteArrayLiteral(R"({ "pages": [ { "frames": [
+    { "name": "Names", "plotType": 2, "variables": ["X", "Y"],
+      "zones": [
+        { "name": "a zone name of considerable length", "ordered": true, "imax": 2, "jmax": 2, "kmax": 1 },
+        { "name": "mid-sized name", "ordered": true, "imax": 2, "jmax": 2, "kmax": 1 },
+        { "name": "z", "ordered": true, "imax": 2, "jmax": 2, "kmax": 1 } ] } ] } ],
+  "current": { "page": 1, "frame": 1 } })");
+
 ModalDialogAnswerer::Answer press(QMessageBox::StandardButton which)
 {
     return [which](QWidget& window) {
@@ -88,7 +146,7 @@ private slots:
     void aBurstOfStateChangesRefreshesOnce()
     {
         int refreshes = 0;
-        connect(view()->model(), &QAbstractItemModel::dataChanged, this, [&refreshes] { ++refreshes; });
+        connect(view()->model(), &QAbstractItemModel::layoutChanged, this, [&refreshes] { ++refreshes; });
         for (int i = 0; i < 10; ++i)
             TestStateChangeEvent::send(StateChange_VarName);
         QCOMPARE(refreshes, 0);
@@ -349,6 +407,242 @@ private slots:
         Host::instance().setPickList({});
     }
 
+    void staysFilledAcrossSceneLoads()
+    {
+        Host::instance().loadDemoScene();
+        QVERIFY(view()->model()->rowCount() > 0);
+        QVERIFY(!view()->model()->index(0, 1).data().toString().isEmpty());
+
+        QVERIFY(TestScenes::load(TestScenes::mixed()));
+        QCOMPARE(view()->model()->rowCount(), 6);
+        QCOMPARE(view()->model()->index(5, 1).data().toString(), QStringLiteral("wing 6"));
+
+        // Hidden while the host replaces its data set, then shown again.
+        m_dialog->close();
+        Host::instance().loadDemoScene();
+        QVERIFY(TestScenes::load(TestScenes::mixed()));
+        QVERIFY(switchFrame(2));
+        m_dialog->launch();
+        QTRY_COMPARE(view()->model()->rowCount(), 4);
+        QCOMPARE(view()->model()->index(1, 1).data().toString(), QStringLiteral("second"));
+    }
+
+    void rowsComeAndGoAsQtExpects()
+    {
+        QAbstractItemModel* model = view()->model();
+        QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy removed(model, &QAbstractItemModel::rowsRemoved);
+        QSignalSpy inserted(model, &QAbstractItemModel::rowsInserted);
+        const QPersistentModelIndex lastWing(model->index(5, 1));
+        const QPersistentModelIndex firstWing(model->index(0, 1));
+
+        QVERIFY(switchFrame(4));
+        QCOMPARE(model->rowCount(), 2);
+        QCOMPARE(removed.count(), 1);
+        QCOMPARE(removed.at(0).at(1).toInt(), 2);
+        QCOMPARE(removed.at(0).at(2).toInt(), 5);
+        QVERIFY(!lastWing.isValid());
+        QVERIFY(firstWing.isValid());
+        QCOMPARE(firstWing.data().toString(), QStringLiteral("left"));
+
+        QVERIFY(switchFrame(1));
+        QCOMPARE(model->rowCount(), 6);
+        QCOMPARE(inserted.count(), 1);
+        QCOMPARE(inserted.at(0).at(1).toInt(), 2);
+        QCOMPARE(inserted.at(0).at(2).toInt(), 5);
+        if (QTest::currentTestFailed())
+            return;
+
+        // The line table through deletions and a new scene.
+        QVERIFY(switchFrame(2));
+        QAbstractItemModelTester lineTester(view()->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        deleteLineMaps({1, 2});
+        QTRY_COMPARE(view()->model()->rowCount(), 2);
+        QVERIFY(TestScenes::load(TestScenes::mixed()));
+        QVERIFY(switchFrame(2));
+        QCOMPARE(view()->model()->rowCount(), 4);
+    }
+
+    void popupConfirmedAfterASwitchToAFrameOfTheSameKindWritesNothing()
+    {
+        QVERIFY(switchFrame(2));
+        selectRows(view(), {0, 1});
+        Host::instance().clearJournal();
+        ModalDialogAnswerer popup(typeIntoPopup(QStringLiteral("renamed"), [] { QVERIFY(switchFrame(3)); }));
+        rightClick(view(), 0, 1);
+        QCOMPARE(popup.answered(), 1);
+        QVERIFY(Host::instance().journal().isEmpty());
+        QCOMPARE(lineMapName(1), QStringLiteral("inner"));
+        QVERIFY(switchFrame(2));
+        QCOMPARE(lineMapName(1), QStringLiteral("first"));
+    }
+
+    void menuChosenAfterAFrameSwitchWritesNothing()
+    {
+        QVERIFY(switchFrame(2));
+        selectRows(view(), {0, 1});
+        Host::instance().clearJournal();
+        ModalDialogAnswerer menu(choose(QStringLiteral("Deactivate"), [] { QVERIFY(switchFrame(3)); }));
+        rightClick(view(), 0, 2);
+        QCOMPARE(menu.answered(), 1);
+        QVERIFY(Host::instance().journal().isEmpty());
+        QCOMPARE(VexUtilLineMapIsActiveForFrame(VexUtilFrameGetUniqueID(), 1), 1);
+    }
+
+    void menuChosenAfterMapsWereDeletedWritesTheMapsStillSelected()
+    {
+        QVERIFY(switchFrame(2));
+        selectRows(view(), {0, 1, 2, 3});
+        Host::instance().clearJournal();
+        ModalDialogAnswerer menu(choose(QStringLiteral("Deactivate"), [] { deleteLineMaps({3, 4}); }));
+        rightClick(view(), 0, 2);
+        QCOMPARE(menu.answered(), 1);
+        const QStringList journal = Host::instance().journal();
+        QCOMPARE(journal.size(), 1);
+        QVERIFY2(journal.at(0).contains(QStringLiteral("value=1,2")), qPrintable(journal.at(0)));
+        QCOMPARE(VexUtilLineMapIsActiveForFrame(VexUtilFrameGetUniqueID(), 1), 0);
+        QCOMPARE(VexUtilLineMapIsActiveForFrame(VexUtilFrameGetUniqueID(), 2), 0);
+    }
+
+    void checkBoxReleasedAfterAFrameSwitchWritesNothing()
+    {
+        QVERIFY(switchFrame(2));
+        selectRows(view(), {0, 1});
+        Host::instance().clearJournal();
+        const QPoint box = checkBox(view(), 0, 2);
+        QTest::mousePress(view()->viewport(), Qt::LeftButton, {}, box);
+        QVERIFY(switchFrame(3));
+        QTest::mouseRelease(view()->viewport(), Qt::LeftButton, {}, box);
+        QVERIFY(Host::instance().journal().isEmpty());
+
+        // Without a switch the same click writes both selected maps.
+        selectRows(view(), {0, 1});
+        QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, checkBox(view(), 0, 2));
+        QCOMPARE(Host::instance().journal().size(), 1);
+        QCOMPARE(VexUtilLineMapIsActiveForFrame(VexUtilFrameGetUniqueID(), 2), 0);
+    }
+
+    void inPlaceEditCommittedAfterAFrameSwitchWritesNothing()
+    {
+        const QPoint group = cell(view(), 0, 2);
+        doubleClick(view(), group);
+        QTRY_VERIFY(openEditor(view()));
+        QLineEdit* editor = openEditor(view());
+        editor->setText(QStringLiteral("9"));
+        // A refresh while the user types leaves the editor and its text alone.
+        TestStateChangeEvent::send(StateChange_VarName);
+        QTest::qWait(20);
+        QCOMPARE(openEditor(view()), editor);
+        QCOMPARE(editor->text(), QStringLiteral("9"));
+
+        Host::instance().clearJournal();
+        QVERIFY(switchFrame(4));
+        const QString sliceGroup = view()->model()->index(0, 2).data().toString();
+        QCOMPARE(openEditor(view()), editor);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_VERIFY(!openEditor(view()));
+        QVERIFY(Host::instance().journal().isEmpty());
+        QCOMPARE(view()->model()->index(0, 2).data().toString(), sliceGroup);
+        // The Return that ends an edit is the editor's, not the dialog's Close.
+        QVERIFY(m_dialog->isVisible());
+
+        QVERIFY(switchFrame(1));
+        doubleClick(view(), group);
+        QTRY_VERIFY(openEditor(view()));
+        editor = openEditor(view());
+        editor->setText(QStringLiteral("9"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(view()->model()->index(0, 2).data().toString(), QStringLiteral("9"));
+        QVERIFY(m_dialog->isVisible());
+    }
+
+    void selectingAllGoesThroughTheRowSelection()
+    {
+        QVERIFY(qobject_cast<RowSelectionModel*>(view()->selectionModel()));
+        selectRows(view(), {0, 2, 4});
+        view()->setFocus();
+        QTest::keyClick(view(), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(selectedRows(view()), (QList<int>{0, 1, 2, 3, 4, 5}));
+
+        selectRows(view(), {1, 3});
+        auto* corner = view()->findChild<QAbstractButton*>();
+        QVERIFY(corner);
+        corner->click();
+        QCOMPARE(selectedRows(view()), (QList<int>{0, 1, 2, 3, 4, 5}));
+
+        // A click, then Shift-clicks: the last one decides how far the selection reaches.
+        QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, cell(view(), 1, 0));
+        QTest::mouseClick(view()->viewport(), Qt::LeftButton, Qt::ShiftModifier, cell(view(), 5, 0));
+        QCOMPARE(selectedRows(view()), (QList<int>{1, 2, 3, 4, 5}));
+        QTest::mouseClick(view()->viewport(), Qt::LeftButton, Qt::ShiftModifier, cell(view(), 3, 0));
+        QCOMPARE(selectedRows(view()), (QList<int>{1, 2, 3}));
+        QTest::mouseClick(view()->viewport(), Qt::LeftButton, Qt::ControlModifier, cell(view(), 5, 0));
+        QCOMPARE(selectedRows(view()), (QList<int>{1, 2, 3, 5}));
+    }
+
+    void fieldFilterButtonsComeBackAfterALinePlot()
+    {
+        QPushButton* apply = button("mapSelectionByPattern_apply_button");
+        QPushButton* groups = button("mapSelectionByPattern_groups_button");
+        QCOMPARE(apply->text(), QStringLiteral("&Zones"));
+        QVERIFY(switchFrame(2));
+        QCOMPARE(apply->text(), QStringLiteral("&Select"));
+        QVERIFY(groups->isHidden());
+        QVERIFY(switchFrame(1));
+        QCOMPARE(apply->text(), QStringLiteral("&Zones"));
+        QVERIFY(!groups->isHidden());
+    }
+
+    void rowsAreAsHighAsTheirContents()
+    {
+        const QStyle* style = view()->style();
+        const int text = view()->fontMetrics().height();
+        const int checkBoxHeight = style->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, view());
+        for (int row = 0; row < view()->model()->rowCount(); ++row) {
+            QVERIFY2(view()->rowHeight(row) >= text + 2, qPrintable(QString::number(view()->rowHeight(row))));
+            QVERIFY(view()->rowHeight(row) >= checkBoxHeight + 2);
+        }
+        // A map added later gets the same height.
+        QVERIFY(switchFrame(2));
+        selectRows(view(), {0});
+        const int height = view()->rowHeight(0);
+        QTest::mouseClick(button("plotAttr_MaptoolsCopyMap_Button"), Qt::LeftButton);
+        QTRY_COMPARE(view()->model()->rowCount(), 5);
+        QCOMPARE(view()->rowHeight(4), height);
+    }
+
+    void nameColumnFitsTheWidestVisibleName()
+    {
+        m_dialog.reset();
+        QVERIFY(TestScenes::load(NamesOfManyLengths));
+        open();
+        const QModelIndex longest = view()->model()->index(0, 1);
+        const int needed = view()->fontMetrics().horizontalAdvance(longest.data().toString());
+        QVERIFY2(view()->columnWidth(1) >= needed,
+                 qPrintable(QStringLiteral("%1 < %2").arg(view()->columnWidth(1)).arg(needed)));
+        // A width the user set is kept.
+        view()->horizontalHeader()->resizeSection(1, needed + 40);
+        m_dialog.reset();
+        open();
+        QCOMPARE(view()->columnWidth(1), needed + 40);
+    }
+
+    void opensLargeEnoughForItsTableAndGivesItEveryExtraPixel()
+    {
+        m_dialog.reset();
+        Host::instance().loadGeneratedScene(QStringLiteral("field3d:100"));
+        open();
+        const int available = m_dialog->screen()->availableGeometry().height();
+        const int rowsShown = view()->viewport()->height() / view()->rowHeight(0);
+        QVERIFY2(rowsShown >= 24 || m_dialog->height() >= available * 0.85,
+                 qPrintable(QStringLiteral("%1 rows in %2 pixels").arg(rowsShown).arg(m_dialog->height())));
+        QVERIFY(rowsShown > 7);
+
+        const int tableHeight = view()->height();
+        m_dialog->resize(m_dialog->width(), m_dialog->height() + 200);
+        QTRY_COMPARE(view()->height(), tableHeight + 200);
+    }
+
     void closesWithoutFrames()
     {
         QVERIFY(m_dialog->isVisible());
@@ -376,6 +670,37 @@ private:
     QWidget* page(const char* name) const { return m_dialog->findChild<QWidget*>(QString::fromLatin1(name)); }
     QPushButton* button(const char* name) const { return m_dialog->findChild<QPushButton*>(QString::fromLatin1(name)); }
     QDialogButtonBox* buttonBox() const { return m_dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox")); }
+
+    static QLineEdit* openEditor(QTableView* table)
+    {
+        for (QLineEdit* editor : table->viewport()->findChildren<QLineEdit*>()) {
+            if (editor->isVisible())
+                return editor;
+        }
+        return nullptr;
+    }
+
+    static void doubleClick(QTableView* table, const QPoint& position)
+    {
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, position);
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, position);
+        QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, position);
+    }
+
+    static QPoint cell(QTableView* table, int row, int column)
+    {
+        return table->visualRect(table->model()->index(row, column)).center();
+    }
+
+    // Where a check-box cell draws its box: at the cell's left, centred vertically.
+    static QPoint checkBox(QTableView* table, int row, int column)
+    {
+        const QStyle* style = table->style();
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+        const int indicator = style->pixelMetric(QStyle::PM_IndicatorWidth);
+        const QRect area = table->visualRect(table->model()->index(row, column));
+        return QPoint(area.left() + margin + indicator / 2, area.center().y());
+    }
 
     static void rightClick(QTableView* table, int row, int column)
     {

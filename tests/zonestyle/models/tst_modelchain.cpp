@@ -8,7 +8,9 @@
 #include <kxtoolbox/CheckedStyleValue.h>
 #include <kxtoolbox/Set.h>
 
+#include <QAbstractItemModelTester>
 #include <QColor>
+#include <QSignalSpy>
 #include <QWidget>
 #include <QtTest>
 
@@ -214,6 +216,60 @@ private slots:
         QCOMPARE(model.rowCount(), 6);
         model.refresh();
         QCOMPARE(model.rowCount(), 2);
+    }
+
+    void refreshAnnouncesRowsThatCameOrWentOnceForTheChain()
+    {
+        auto* second = new NamedLink(QStringLiteral("B"), 2, nullptr);
+        NamedLink first(QStringLiteral("A"), 3, second);
+        QAbstractItemModelTester tester(&first, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy removed(&first, &QAbstractItemModel::rowsRemoved);
+        QSignalSpy inserted(&first, &QAbstractItemModel::rowsInserted);
+        QSignalSpy layout(&first, &QAbstractItemModel::layoutChanged);
+        QCOMPARE(first.rowCount(), 6);
+
+        QVERIFY(Host::instance().setCurrentFrame(4));
+        // The host has changed, the table has not said so yet.
+        QCOMPARE(first.mapCount(), 2);
+        QCOMPARE(first.rowCount(), 6);
+        first.refresh();
+        QCOMPARE(first.rowCount(), 2);
+        QCOMPARE(second->rowCount(), 2);
+        QCOMPARE(removed.count(), 1);
+        QCOMPARE(removed.at(0).at(1).toInt(), 2);
+        QCOMPARE(removed.at(0).at(2).toInt(), 5);
+        QCOMPARE(layout.count(), 1);
+        QCOMPARE(first.data(first.index(1, 4)).toString(), QStringLiteral("B:1:1"));
+
+        QVERIFY(Host::instance().setCurrentFrame(1));
+        first.refresh();
+        QCOMPARE(first.rowCount(), 6);
+        QCOMPARE(inserted.count(), 1);
+        QCOMPARE(inserted.at(0).at(1).toInt(), 2);
+        QCOMPARE(inserted.at(0).at(2).toInt(), 5);
+        QCOMPARE(removed.count(), 1);
+
+        // Nothing came or went: only the layout is announced.
+        first.refresh();
+        QCOMPARE(inserted.count() + removed.count(), 2);
+        QCOMPARE(layout.count(), 3);
+    }
+
+    void followingAFrameMovesEveryLink()
+    {
+        auto* second = new NamedLink(QStringLiteral("B"), 2, nullptr);
+        NamedLink first(QStringLiteral("A"), 3, second);
+        QVERIFY(Host::instance().setCurrentFrame(4));
+        const UniqueID_t slice = VexUtilFrameGetUniqueID();
+        QVERIFY(TestScenes::load(TestScenes::mixed()));
+        first.followFrame(slice);
+        QCOMPARE(first.frameId(), slice);
+        QCOMPARE(second->frameId(), slice);
+        // A frame of a replaced scene has no maps.
+        QCOMPARE(first.mapCount(), 0);
+        first.followFrame(VexUtilFrameGetUniqueID());
+        QCOMPARE(second->frameId(), VexUtilFrameGetUniqueID());
+        QCOMPARE(first.mapCount(), 6);
     }
 
     void staticAreaColumns()

@@ -112,13 +112,15 @@ void ModelAbstract::updateRowCount()
     }
 }
 
+// Every cell may have changed, rows keep their places and the columns stay. A layout change
+// says so without touching editors that are open (a data change would reset them to the
+// host's value). The vertical hint keeps it cheap for large selections: the selection model
+// then remembers one index per selected range, not one per selected cell.
 void ModelAbstract::refresh()
 {
     updateRowCount();
-    const int rows = rowCount();
-    const int columns = columnCount();
-    if (rows > 0 && columns > 0)
-        emit dataChanged(index(0, 0), index(rows - 1, columns - 1));
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 bool ModelAbstract::isEnabled(const QModelIndex& index) const

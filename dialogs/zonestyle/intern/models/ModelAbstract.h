@@ -46,7 +46,8 @@ public:
     // table: maps are numbered, so a deleted map shifts the ones after it up), without
     // telling anything about the cells.
     void updateRowCount();
-    // Announces the rows as updateRowCount does, then that every cell may have changed.
+    // Announces the rows as updateRowCount does, then that every cell may have changed (as a
+    // layout change).
     void refresh();
 
     // Whether the cell is drawn enabled.

@@ -18,8 +18,10 @@
 #include <kxsdkbase/KernelApi.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
@@ -244,14 +246,14 @@ void StyleTableView::fitColumnWidths(bool remeasure)
     if (columns == 0)
         return;
     const auto [firstRow, lastRow] = rowsToMeasure();
+    // Measured as a row inserted later will be, grid line included.
     int rowHeight = 0;
+    for (int row = firstRow; row <= lastRow; ++row)
+        rowHeight = std::max(rowHeight, sizeHintForRow(row));
     for (int column = 0; column < columns; ++column) {
         int widest = 0;
-        for (int row = firstRow; row <= lastRow; ++row) {
-            const QSize hint = sizeHintForIndex(d->model->index(row, column));
-            widest = std::max(widest, hint.width());
-            rowHeight = std::max(rowHeight, hint.height());
-        }
+        for (int row = firstRow; row <= lastRow; ++row)
+            widest = std::max(widest, sizeHintForIndex(d->model->index(row, column)).width());
         const int stored = storedColumnWidth(column);
         if (!remeasure && stored > 0) {
             setColumnWidth(column, stored);
@@ -367,6 +369,18 @@ bool StyleTableView::edit(const QModelIndex& index, EditTrigger trigger, QEvent*
     if (handled && state() == QAbstractItemView::EditingState)
         d->editTarget = models::EditTarget(QModelIndexList{index});
     return handled;
+}
+
+// The Return or Enter that ends an in-place edit comes up from the editor, which still has the
+// focus; it must not go on to press the dialog's default button as well.
+void StyleTableView::keyPressEvent(QKeyEvent* event)
+{
+    const QWidget* focus = QApplication::focusWidget();
+    const bool endsEdit = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && focus
+                          && viewport()->isAncestorOf(focus);
+    uicontrols::TableView::keyPressEvent(event);
+    if (endsEdit)
+        event->accept();
 }
 
 void StyleTableView::commitData(QWidget* editor)

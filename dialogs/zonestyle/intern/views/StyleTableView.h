@@ -44,6 +44,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 protected slots:
     // An in-place editor may stay open while the host switches frames or deletes maps: its
