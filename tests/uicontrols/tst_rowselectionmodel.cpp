@@ -10,8 +10,6 @@
 #include <QStandardItemModel>
 #include <QtTest>
 
-#include <set>
-
 using kestrix::sdk::ui::dialogs::uicontrols::RowSelectionModel;
 using kestrix::sdk::ui::dialogs::uicontrols::SelectedRows;
 using Flags = QItemSelectionModel::SelectionFlags;
@@ -20,31 +18,21 @@ namespace {
 
 constexpr int Columns = 3;
 
-std::set<int> rowsOf(const SelectedRows::Runs& runs)
+SelectedRows::Runs rowsSelectedByQt(const QItemSelectionModel& selection)
 {
-    std::set<int> rows;
-    for (const SelectedRows::Run& run : runs) {
-        for (int row = run.first; row <= run.last; ++row)
-            rows.insert(row);
-    }
-    return rows;
-}
-
-std::set<int> rowsSelectedByQt(const QItemSelectionModel& selection)
-{
-    std::set<int> rows;
+    QVector<int> rows;
     for (int row = 0; row < selection.model()->rowCount(); ++row) {
         if (selection.isSelected(selection.model()->index(row, 0)))
-            rows.insert(row);
+            rows.append(row);
     }
-    return rows;
+    return SelectedRows::runsFromRows(rows);
 }
 
-QString describe(const std::set<int>& rows)
+QString describe(const SelectedRows::Runs& runs)
 {
     QStringList texts;
-    for (int row : rows)
-        texts.append(QString::number(row));
+    for (const SelectedRows::Run& run : runs)
+        texts.append(QStringLiteral("%1-%2").arg(run.first).arg(run.last));
     return texts.join(QLatin1Char(','));
 }
 
@@ -116,8 +104,8 @@ private slots:
             const Flags command = Commands[static_cast<size_t>(random.bounded(int(Commands.size())))];
             qtSelection.select(rows, command);
             rowSelection.select(sameRows, command);
-            const std::set<int> expected = rowsSelectedByQt(qtSelection);
-            const std::set<int> actual = rowsOf(SelectedRows::runs(rowSelection));
+            const SelectedRows::Runs expected = rowsSelectedByQt(qtSelection);
+            const SelectedRows::Runs actual = SelectedRows::runs(rowSelection);
             QVERIFY2(actual == expected, qPrintable(QStringLiteral("step %1, command %2: %3 instead of %4")
                                                         .arg(step)
                                                         .arg(int(command))
