@@ -9,6 +9,7 @@
 #include <kxsdkpropertybindings_qt/LabelPropertyBinding.h>
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QRegularExpression>
 
 #include <vector>
@@ -26,6 +27,7 @@ public:
     void apply(SelectOption_s option);
     // An invalid regular expression matches no name: the field says why in red.
     void markPatternValidity(const QString& pattern);
+    void showWholePlaceholder();
 
     ::Ui::MapSelectionByPattern ui;
     propertymanager::MapSelectionByPatternPropertiesManager manager;
@@ -59,8 +61,19 @@ MapSelectionByPattern::Private::Private(MapSelectionByPattern& owner)
     QObject::connect(ui.mapSelectionByPattern_pattern_lineEdit, &QLineEdit::returnPressed,
                      ui.mapSelectionByPattern_apply_button, &QPushButton::click);
     patternHelp = ui.mapSelectionByPattern_pattern_lineEdit->toolTip();
+    showWholePlaceholder();
     QObject::connect(ui.mapSelectionByPattern_pattern_lineEdit, &QLineEdit::textChanged, &q,
                      [this](const QString& pattern) { markPatternValidity(pattern); });
+}
+
+// A line edit's size hint holds 17 letters x and its frame; the frame is kept around the
+// placeholder instead.
+void MapSelectionByPattern::Private::showWholePlaceholder()
+{
+    QLineEdit* field = ui.mapSelectionByPattern_pattern_lineEdit;
+    const QFontMetrics metrics = field->fontMetrics();
+    const int frame = field->sizeHint().width() - 17 * metrics.horizontalAdvance(QLatin1Char('x'));
+    field->setMinimumWidth(metrics.horizontalAdvance(field->placeholderText()) + frame);
 }
 
 void MapSelectionByPattern::Private::markPatternValidity(const QString& pattern)

@@ -250,6 +250,7 @@ void TestMapSelectionByPattern::patternFieldExplainsItselfAndMarksAnInvalidExpre
     QVERIFY(help.contains(QStringLiteral("regular expression")));
     QVERIFY(help.contains(QStringLiteral("any case")));
     QVERIFY(field->placeholderText().contains(QStringLiteral("any case")));
+    QVERIFY(field->width() > field->fontMetrics().horizontalAdvance(field->placeholderText()));
     const QColor normalText = field->palette().color(QPalette::Text);
 
     dialog.type(QStringLiteral("wing ("));
