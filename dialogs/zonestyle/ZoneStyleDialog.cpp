@@ -286,18 +286,15 @@ void ZoneStyleDialog::Private::setupTableView()
     QWidget* page = tabWidget ? tabWidget->currentWidget() : nullptr;
     models::ModelAbstract* model = page ? modelTable->getModelForPage(page) : nullptr;
     currentModel = model;
-    if (model) {
-        // The table shows the current frame: a frame id kept from a scene that was replaced
-        // names no frame any more. Rows that came or went are announced before anything
-        // uses the table.
-        model->followFrame(VexUtilFrameGetUniqueID());
-        model->updateRowCount();
-    }
     if (!model) {
         views::SelectionModelSignalSuspender suspender(*view, *filter);
         view->setModel(nullptr, tabWidget ? tabWidget->currentIndex() : 0);
         return;
     }
+    // The table shows the current frame: a frame id kept from a scene that was replaced names
+    // no frame any more. Rows that came or went are announced before anything uses the table.
+    model->followFrame(VexUtilFrameGetUniqueID());
+    model->updateRowCount();
     if (view->parentWidget() == page && view->styleModel() == model) {
         makeSelectionFitModel();
         return;

@@ -25,7 +25,7 @@ bool selectsRowsOf(const QItemSelectionModel& selection, const ModelAbstract& li
 
 } // namespace
 
-EditTarget::EditTarget(const QModelIndexList& cells) : m_initialCells(cells)
+EditTarget::EditTarget(const QModelIndexList& cells)
 {
     if (cells.isEmpty())
         return;
@@ -50,7 +50,6 @@ EditTarget::EditTarget(ModelAbstract& model, const QItemSelectionModel& selectio
 {
     if (selectsRowsOf(selection, model))
         m_rows = SelectedRows::clipped(SelectedRows::runs(selection), model.rowCount());
-    m_initialCells = SelectedRows::indexes(m_rows, model, column);
 }
 
 void EditTarget::followSelection(const QItemSelectionModel* selection)

@@ -31,16 +31,14 @@ public:
     void followSelection(const QItemSelectionModel* selection);
 
     ModelAbstract* model() const { return m_model; }
-    bool isForCurrentFrame() const;
     QModelIndexList cellsToWrite() const;
-    // The cells given at the start; they say nothing about the state of the host now.
-    const QModelIndexList& initialCells() const { return m_initialCells; }
 
 private:
+    bool isForCurrentFrame() const;
+
     QPointer<ModelAbstract> m_model;
     UniqueID_t m_frameId = 0;
     int m_column = -1;
-    QModelIndexList m_initialCells;
     uicontrols::SelectedRows::Runs m_rows;
     QPointer<const QItemSelectionModel> m_selection;
 };

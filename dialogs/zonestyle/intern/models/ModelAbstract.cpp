@@ -13,7 +13,6 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
-
 #include <array>
 #include <utility>
 
@@ -115,7 +114,7 @@ void ModelAbstract::updateRowCount()
 // Every cell may have changed, rows keep their places and the columns stay. A layout change
 // says so without touching editors that are open (a data change would reset them to the
 // host's value). The vertical hint keeps it cheap for large selections: the selection model
-// then remembers one index per selected range, not one per selected cell.
+// then keeps its selection by rows, not cell by cell.
 void ModelAbstract::refresh()
 {
     updateRowCount();
