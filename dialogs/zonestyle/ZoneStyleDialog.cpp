@@ -6,7 +6,20 @@
 #include "dialogs/uicontrols/RowSelectionModel.h"
 #include "dialogs/uicontrols/SelectedRows.h"
 #include "dialogs/uicontrols/TableColumnHeader.h"
+#include "dialogs/zonestyle/intern/models/FieldContour3DModel.h"
+#include "dialogs/zonestyle/intern/models/FieldContourModel.h"
+#include "dialogs/zonestyle/intern/models/FieldEdgeModel.h"
+#include "dialogs/zonestyle/intern/models/FieldEffects3DModel.h"
+#include "dialogs/zonestyle/intern/models/FieldEffectsModel.h"
+#include "dialogs/zonestyle/intern/models/FieldMeshModel.h"
+#include "dialogs/zonestyle/intern/models/FieldPointsModel.h"
+#include "dialogs/zonestyle/intern/models/FieldScatterModel.h"
+#include "dialogs/zonestyle/intern/models/FieldShade3DModel.h"
+#include "dialogs/zonestyle/intern/models/FieldShadeModel.h"
 #include "dialogs/zonestyle/intern/models/FieldStaticAreaModel.h"
+#include "dialogs/zonestyle/intern/models/FieldSurfacesModel.h"
+#include "dialogs/zonestyle/intern/models/FieldVectorModel.h"
+#include "dialogs/zonestyle/intern/models/FieldVolumeModel.h"
 #include "dialogs/zonestyle/intern/models/LineStaticAreaModel.h"
 #include "dialogs/zonestyle/intern/models/ModelForPageMap.h"
 #include "dialogs/zonestyle/intern/views/SelectionModelSignalSuspender.h"
@@ -30,10 +43,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QHeaderView>
 #include <QScreen>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <array>
+#include <functional>
 #include <map>
 
 namespace kestrix::sdk::ui::dialogs {
@@ -150,17 +166,44 @@ ZoneStyleDialog::Private::Private(ZoneStyleDialog& dialog) : q(dialog), modelTab
 
 ZoneStyleDialog::Private::~Private() = default;
 
+// The chain of every tab, innermost link last; a chain serves one plot type or all of them.
 void ZoneStyleDialog::Private::createViewModels()
 {
-    for (QWidget* page : {ui.plotAttr_FDMesh_Page, ui.plotAttr_FDCont_Page, ui.plotAttr_FDVect_Page,
-                          ui.plotAttr_FDScat_Page, ui.plotAttr_FDShad_Page, ui.plotAttr_FDEdge_Page,
-                          ui.plotAttr_FDPoints_Page, ui.plotAttr_FDSurfaces_Page, ui.plotAttr_FDVolume_Page,
-                          ui.plotAttr_FDEffect_Page})
-        modelTable->setModelForPage(page, new models::FieldStaticAreaModel(nullptr), models::ModelForPageMap::AnyPlotType);
+    using namespace models;
+    using Chain = std::function<ModelAbstract*()>;
+    const auto field = [](std::function<ModelAbstract*(ModelAbstract*)> tab, Chain extension = nullptr) -> Chain {
+        return [tab, extension] { return new FieldStaticAreaModel(tab(extension ? extension() : nullptr)); };
+    };
+    struct PageChain {
+        QWidget* page;
+        int plotType;
+        Chain chain;
+    };
+    const int any = ModelForPageMap::AnyPlotType;
+    const std::vector<PageChain> chains{
+        {ui.plotAttr_FDMesh_Page, any, field([](ModelAbstract* sub) { return new FieldMeshModel(sub); })},
+        {ui.plotAttr_FDCont_Page, PlotType_Cartesian2D, field([](ModelAbstract* sub) { return new FieldContourModel(sub); })},
+        {ui.plotAttr_FDCont_Page, PlotType_Cartesian3D,
+         field([](ModelAbstract* sub) { return new FieldContourModel(sub); }, [] { return new FieldContour3DModel(nullptr); })},
+        {ui.plotAttr_FDVect_Page, any, field([](ModelAbstract* sub) { return new FieldVectorModel(sub); })},
+        {ui.plotAttr_FDScat_Page, any, field([](ModelAbstract* sub) { return new FieldScatterModel(sub); })},
+        {ui.plotAttr_FDShad_Page, PlotType_Cartesian2D, field([](ModelAbstract* sub) { return new FieldShadeModel(sub); })},
+        {ui.plotAttr_FDShad_Page, PlotType_Cartesian3D,
+         field([](ModelAbstract* sub) { return new FieldShadeModel(sub); }, [] { return new FieldShade3DModel(nullptr); })},
+        {ui.plotAttr_FDEdge_Page, any, field([](ModelAbstract* sub) { return new FieldEdgeModel(sub); })},
+        {ui.plotAttr_FDPoints_Page, any, field([](ModelAbstract* sub) { return new FieldPointsModel(sub); })},
+        {ui.plotAttr_FDSurfaces_Page, any, field([](ModelAbstract* sub) { return new FieldSurfacesModel(sub); })},
+        {ui.plotAttr_FDVolume_Page, any, field([](ModelAbstract* sub) { return new FieldVolumeModel(sub); })},
+        {ui.plotAttr_FDEffect_Page, PlotType_Cartesian2D, field([](ModelAbstract* sub) { return new FieldEffectsModel(sub); })},
+        {ui.plotAttr_FDEffect_Page, PlotType_Cartesian3D,
+         field([](ModelAbstract* sub) { return new FieldEffectsModel(sub); }, [] { return new FieldEffects3DModel(nullptr); })},
+    };
+    for (const PageChain& entry : chains)
+        modelTable->setModelForPage(entry.page, entry.chain(), entry.plotType);
     for (QWidget* page : {ui.plotAttr_LPDefn_Page, ui.plotAttr_LPLine_Page, ui.plotAttr_LPCurv_Page,
                           ui.plotAttr_LPSymb_Page, ui.plotAttr_LPEBar_Page, ui.plotAttr_LPBars_Page,
                           ui.plotAttr_LPIndx_Page})
-        modelTable->setModelForPage(page, new models::LineStaticAreaModel(nullptr), models::ModelForPageMap::AnyPlotType);
+        modelTable->setModelForPage(page, new LineStaticAreaModel(nullptr), any);
 }
 
 QTabWidget* ZoneStyleDialog::Private::getCurrentTabWidget() const
@@ -555,9 +598,13 @@ void ZoneStyleDialog::Private::openLargeEnoughForTheTable()
     // for before the table and its rows arrived.
     for (QWidget* widget = view; widget && widget != &q; widget = widget->parentWidget())
         widget->updateGeometry();
-    QSize room = q.sizeHint().expandedTo(q.size());
-    if (const QScreen* screen = q.screen())
-        room = room.boundedTo(screen->availableGeometry().size() * 0.9);
+    const QSize wanted = q.sizeHint().expandedTo(q.size());
+    const QSize screenRoom = q.screen() ? q.screen()->availableGeometry().size() * 0.9 : wanted;
+    QSize room = wanted.boundedTo(screenRoom);
+    // Columns wider than the table gets bring a scroll bar, which takes a row's room.
+    const int tableWidth = room.width() - (wanted.width() - view->sizeHint().width());
+    if (view->horizontalHeader()->length() > tableWidth)
+        room.setHeight(std::min(room.height() + view->horizontalScrollBar()->sizeHint().height(), screenRoom.height()));
     q.resize(room.expandedTo(q.minimumSizeHint()));
 }
 

@@ -1,11 +1,15 @@
 #include "dialogs/zonestyle/intern/actions/Action.h"
 
-#include "dialogs/zonestyle/intern/models/ModelAbstract.h"
 #include "dialogs/uicontrols/SelectedRows.h"
+#include "dialogs/zonestyle/intern/models/ModelAbstract.h"
 
 #include <kxtoolbox/Set.h>
 
+#include <QWidget>
+
 namespace kestrix::sdk::ui::dialogs::zonestyle::intern::actions {
+
+using uicontrols::SelectedRows;
 
 Action::Action(const QString& text, const QModelIndexList& indexes, QList<QAction*>* menuList)
     : QAction(text, nullptr), m_target(indexes), m_indexes(indexes)
@@ -22,14 +26,15 @@ void Action::followSelection(const QItemSelectionModel* selection)
     m_target.followSelection(selection);
 }
 
+QModelIndexList Action::cellsToWrite() const
+{
+    return m_target.cellsToWrite();
+}
+
 void Action::invokeAction()
 {
-    if (m_indexes.isEmpty())
-        return;
-    m_indexes = m_target.cellsToWrite();
-    m_unselectedIndexes.clear();
-    m_unselectedComputed = false;
-    if (m_indexes.isEmpty())
+    m_accepted = false;
+    if (cellsToWrite().isEmpty())
         return;
     execute();
 }
@@ -41,46 +46,44 @@ const models::ModelAbstract* Action::model() const
     return qobject_cast<const models::ModelAbstract*>(m_indexes.first().model());
 }
 
+QWidget* Action::promptParent() const
+{
+    return qobject_cast<QWidget*>(parent());
+}
+
 toolbox::Set Action::mapSetOf(const QModelIndexList& indexes)
 {
-    toolbox::Set maps;
+    QVector<int> rows;
+    rows.reserve(indexes.size());
     for (const QModelIndex& index : indexes)
-        maps.add(index.row() + 1);
+        rows.append(index.row());
+    toolbox::Set maps;
+    for (const SelectedRows::Run& run : SelectedRows::runsFromRows(std::move(rows))) {
+        for (int row = run.first; row <= run.last; ++row)
+            maps.add(row + 1);
+    }
     return maps;
 }
 
 toolbox::Set Action::mapSet() const
 {
-    return mapSetOf(m_indexes);
+    return mapSetOf(cellsToWrite());
 }
 
-const QModelIndexList& Action::unselectedIndexes() const
+QModelIndexList Action::unselectedIndexes() const
 {
-    if (m_unselectedComputed)
-        return m_unselectedIndexes;
-    m_unselectedComputed = true;
-    if (m_indexes.isEmpty() || !m_indexes.first().model())
-        return m_unselectedIndexes;
-    const QModelIndex& first = m_indexes.first();
+    const QModelIndexList cells = cellsToWrite();
+    if (cells.isEmpty())
+        return {};
+    const QModelIndex& first = cells.first();
     const QAbstractItemModel* itemModel = first.model();
     QVector<int> rows;
-    rows.reserve(m_indexes.size());
-    for (const QModelIndex& index : m_indexes) {
-        // Only cells of the same column and model count as given; others leave their rows unselected.
-        if (index.model() == itemModel && index.column() == first.column())
-            rows.append(index.row());
-    }
-    const uicontrols::SelectedRows::Runs given = uicontrols::SelectedRows::runsFromRows(rows);
-    const int rowCount = itemModel->rowCount();
-    int row = 0;
-    for (const uicontrols::SelectedRows::Run& run : given) {
-        for (; row < run.first && row < rowCount; ++row)
-            m_unselectedIndexes.append(itemModel->index(row, first.column()));
-        row = run.last + 1;
-    }
-    for (; row < rowCount; ++row)
-        m_unselectedIndexes.append(itemModel->index(row, first.column()));
-    return m_unselectedIndexes;
+    rows.reserve(cells.size());
+    for (const QModelIndex& cell : cells)
+        rows.append(cell.row());
+    const SelectedRows::Runs all{SelectedRows::Run{0, itemModel->rowCount() - 1}};
+    const SelectedRows::Runs others = SelectedRows::subtracted(all, SelectedRows::runsFromRows(std::move(rows)));
+    return SelectedRows::indexes(others, *itemModel, first.column());
 }
 
 } // namespace kestrix::sdk::ui::dialogs::zonestyle::intern::actions

@@ -48,27 +48,26 @@ void MapActivateAction::write(const QModelIndexList& cells, bool activate) const
 
 void MapActivateAction::execute()
 {
-    if (indexes().isEmpty())
-        return;
+    const QModelIndexList cells = cellsToWrite();
     switch (m_mode) {
     case Mode_Activate:
-        write(indexes(), true);
+        write(cells, true);
         break;
     case Mode_Deactivate:
-        write(indexes(), false);
+        write(cells, false);
         break;
     case Mode_ShowSelectedOnly:
-        write(indexes(), true);
+        write(cells, true);
         write(unselectedIndexes(), false);
         break;
     case Mode_Invert: {
         QModelIndexList unchecked;
         QModelIndexList checked;
-        for (const QModelIndex& index : indexes()) {
-            if (index.data(Qt::CheckStateRole).toInt() == Qt::Checked)
-                checked.append(index);
+        for (const QModelIndex& cell : cells) {
+            if (cell.data(Qt::CheckStateRole).toInt() == Qt::Checked)
+                checked.append(cell);
             else
-                unchecked.append(index);
+                unchecked.append(cell);
         }
         write(unchecked, true);
         write(checked, false);

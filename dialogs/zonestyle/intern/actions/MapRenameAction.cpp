@@ -12,9 +12,9 @@ MapRenameAction::MapRenameAction(const QModelIndexList& indexes, const QString& 
 
 void MapRenameAction::execute()
 {
-    if (indexes().isEmpty())
-        return;
     const toolbox::Set maps = mapSet();
+    if (maps.isEmpty())
+        return;
     AppLock lock(ImplicitMacroRecording_Off);
     VexUtilLineMapSetName(maps.getRef(), m_newName.toUtf8().constData());
 }

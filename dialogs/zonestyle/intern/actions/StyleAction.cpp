@@ -80,12 +80,16 @@ void StyleAction<T>::execute()
 template <typename T>
 void StyleAction<T>::applyValue(T value)
 {
-    if (indexes().isEmpty())
+    if (mapSet().isEmpty())
         return;
-    const toolbox::Set maps = mapSet();
     if (isNonZero(value) && m_activatesLayer)
         queryLayerActivation();
-    m_styleValue->set(value, &maps);
+    // The layer questions run event loops of their own: the maps are taken afterwards.
+    const toolbox::Set maps = mapSet();
+    if (maps.isEmpty())
+        return;
+    if (toolbox::StyleValue::returnCodeOk(m_styleValue->set(value, &maps)))
+        emit applied();
 }
 
 template <typename T>

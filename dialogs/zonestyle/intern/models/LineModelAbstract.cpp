@@ -2,7 +2,10 @@
 
 namespace kestrix::sdk::ui::dialogs::zonestyle::intern::models {
 
-LineModelAbstract::LineModelAbstract(ModelAbstract* subModel) : ModelAbstract(subModel) {}
+LineModelAbstract::LineModelAbstract(ModelAbstract* subModel, const StyleColumnTable* columns)
+    : ModelAbstract(subModel, columns)
+{
+}
 
 int LineModelAbstract::mapCount() const
 {

@@ -9,7 +9,7 @@ namespace kestrix::sdk::ui::dialogs::zonestyle::intern::models {
 class LineModelAbstract : public ModelAbstract {
     Q_OBJECT
 public:
-    explicit LineModelAbstract(ModelAbstract* subModel);
+    explicit LineModelAbstract(ModelAbstract* subModel, const StyleColumnTable* columns = nullptr);
 
     int mapCount() const override;
 

@@ -1,6 +1,9 @@
 #include "dialogs/zonestyle/intern/models/ModelAbstract.h"
 
+#include "dialogs/uicontrols/SelectedRows.h"
 #include "dialogs/zonestyle/intern/actions/Action.h"
+#include "dialogs/zonestyle/intern/models/Enumeration.h"
+#include "dialogs/zonestyle/intern/models/StyleColumnTable.h"
 
 #include <kxsdkcommon/SdkCommon.h>
 #include <kxsdkintegrationmanager/StateChange.h>
@@ -10,6 +13,8 @@
 #include <kxtoolbox/StateChangeEventInterface.h>
 
 #include <QColor>
+#include <QCoreApplication>
+#include <QItemSelectionModel>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -19,17 +24,6 @@
 namespace kestrix::sdk::ui::dialogs::zonestyle::intern::models {
 
 namespace {
-
-using NameTable = std::initializer_list<std::pair<int, const char*>>;
-
-QString lookUp(NameTable table, int value)
-{
-    for (const auto& [tableValue, text] : table) {
-        if (tableValue == value)
-            return QString::fromLatin1(text);
-    }
-    return {};
-}
 
 QString multiColorText(int colorIndex)
 {
@@ -54,8 +48,11 @@ QString fromUtf8(const std::string& text)
 
 } // namespace
 
-ModelAbstract::ModelAbstract(ModelAbstract* subModel)
-    : uicontrols::ItemSubModelAbstract(subModel), m_frameId(VexUtilFrameGetUniqueID()), m_subModelAbstract(subModel)
+ModelAbstract::ModelAbstract(ModelAbstract* subModel, const StyleColumnTable* columns)
+    : uicontrols::ItemSubModelAbstract(subModel),
+      m_frameId(VexUtilFrameGetUniqueID()),
+      m_subModelAbstract(subModel),
+      m_columns(columns)
 {
     m_connections.add(sdk::integration::StateChangeEventObservable::getInstance().connect(
         [this](const toolbox::StateChangeEventInterface& event) { stateChanged(event); }));
@@ -171,7 +168,71 @@ Qt::ItemFlags ModelAbstract::ownFlags(const QModelIndex& index) const
 {
     Qt::ItemFlags flags = uicontrols::ItemSubModelAbstract::ownFlags(index);
     flags &= ~(Qt::ItemIsEditable | Qt::ItemIsUserCheckable);
-    return flags | Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+    flags |= Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+    if (m_columns)
+        flags |= m_columns->flags(index.column());
+    return flags;
+}
+
+int ModelAbstract::ownColumnCount(const QModelIndex&) const
+{
+    return m_columns ? m_columns->count() : 0;
+}
+
+QVariant ModelAbstract::ownHeaderData(int section) const
+{
+    // Titles are marked for translation in the link that declares them, in its context.
+    return QCoreApplication::translate(metaObject()->className(), m_columns->column(section).header);
+}
+
+QBrush ModelAbstract::ownHeaderBackground(int section) const
+{
+    return m_columns->column(section).group == HeaderGroup::Second ? secondGroupBrush() : firstGroupBrush();
+}
+
+QVariant ModelAbstract::ownData(const QModelIndex& index, int role) const
+{
+    const int column = index.column();
+    const StyleColumn& definition = m_columns->column(column);
+    // Only a list's text and the editors' choices need the choices, which may cost reads.
+    const bool needsChoices = role == Qt::EditRole || (definition.kind == ColumnKind::List && role == Qt::DisplayRole);
+    return m_columns->data(m_frameId, column, index.row() + 1, role, needsChoices ? columnChoices(column) : Choices());
+}
+
+bool ModelAbstract::ownSetData(const QModelIndexList& indexes, const QVariant& value, int role)
+{
+    if (!m_columns || indexes.isEmpty())
+        return false;
+    const int column = indexes.first().column();
+    return m_columns->write(indexes, column, value, role, columnChoices(column));
+}
+
+QList<QAction*>* ModelAbstract::ownColumnActions(QItemSelectionModel* selection, int column)
+{
+    if (!m_columns || !selection)
+        return nullptr;
+    return m_columns->menu(selectedCells(*selection, column), column, columnChoices(column));
+}
+
+Choices ModelAbstract::columnChoices(int column) const
+{
+    return m_columns ? m_columns->choices(column) : Choices();
+}
+
+bool ModelAbstract::isChecked(int row, int column) const
+{
+    return m_columns->isChecked(m_frameId, column, row + 1);
+}
+
+std::optional<int> ModelAbstract::columnValue(int row, int column) const
+{
+    return m_columns->integer(m_frameId, column, row + 1);
+}
+
+QModelIndexList ModelAbstract::selectedCells(const QItemSelectionModel& selection, int column) const
+{
+    using uicontrols::SelectedRows;
+    return SelectedRows::indexes(SelectedRows::clipped(SelectedRows::runs(selection), rowCount()), *this, column);
 }
 
 void* ModelAbstract::ownInternalPointer(int, int, const QModelIndex&) const
@@ -179,14 +240,14 @@ void* ModelAbstract::ownInternalPointer(int, int, const QModelIndex&) const
     return nullptr;
 }
 
-int ModelAbstract::ownEditorKind(int) const
+int ModelAbstract::ownEditorKind(int column) const
 {
-    return 0;
+    return m_columns ? m_columns->column(column).editorKind : EditorKind_None;
 }
 
-int ModelAbstract::ownEditorParameter(int) const
+int ModelAbstract::ownEditorParameter(int column) const
 {
-    return 0;
+    return m_columns ? m_columns->column(column).editorParameter : 0;
 }
 
 const QBrush& ModelAbstract::staticAreaBrush()
@@ -218,35 +279,28 @@ QString ModelAbstract::indexText(int value)
 
 QString ModelAbstract::linePatternText(int value)
 {
-    return lookUp({{0, "Solid"}, {1, "Dashed"}, {2, "Dash dot"}, {3, "Dotted"}, {4, "Long dash"}, {5, "Dash dot dot"}},
-                  value);
+    return Enumeration::linePattern().text(value);
 }
 
 QString ModelAbstract::fillModeText(int value)
 {
-    return lookUp({{0, "None"}, {1, "Specific color"}, {2, "Line color"}, {3, "Background color"}}, value);
+    return Enumeration::fillMode().text(value);
 }
 
 QString ModelAbstract::geomShapeText(int value)
 {
-    return lookUp({{0, "Square"},
-                   {1, "Delta"},
-                   {2, "Gradient"},
-                   {3, "Right triangle"},
-                   {4, "Left triangle"},
-                   {5, "Diamond"},
-                   {6, "Circle"},
-                   {7, "Cube"},
-                   {8, "Sphere"},
-                   {9, "Octahedron"},
-                   {10, "Point"},
-                   {255, "Character"}},
-                  value);
+    if (value == GeomShape_Invalid)
+        return QCoreApplication::translate("StyleEnumeration", "Character");
+    return Enumeration::geomShape().text(value);
 }
 
 QVariant ModelAbstract::getColorData(int map, const char* kw1, const char* kw2, const char* kw3) const
 {
-    const toolbox::FrameStyleValue value(m_frameId, kw1, kw2, kw3);
+    return colorData(toolbox::FrameStyleValue(m_frameId, kw1, kw2, kw3), map);
+}
+
+QVariant ModelAbstract::colorData(const toolbox::StyleValue& value, int map)
+{
     short colorIndex = 0;
     if (!toolbox::StyleValue::returnCodeOk(value.get(colorIndex, map)))
         return {};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/uicontrols/ItemSubModelAbstract.h"
+#include "dialogs/zonestyle/intern/models/Choice.h"
 
 #include <kxsdkbase/KernelApi.h>
 #include <signals/SignalConnectionCollection.h>
@@ -9,14 +10,19 @@
 #include <QList>
 #include <QStringList>
 
+#include <optional>
+
 class QAction;
 class QItemSelectionModel;
 
 namespace kestrix::toolbox {
 class StateChangeEventInterface;
+class StyleValue;
 }
 
 namespace kestrix::sdk::ui::dialogs::zonestyle::intern::models {
+
+class StyleColumnTable;
 
 // A link of a Zone Style table: rows are the maps of one frame (row r is map r + 1), read
 // from the host on every request through the frame's unique id, so that the table keeps
@@ -25,10 +31,14 @@ namespace kestrix::sdk::ui::dialogs::zonestyle::intern::models {
 // Cells are never kept, but the number of rows is: views, selections and proxies rely on a
 // row count that changes only when announced. The host changes its maps first and tells
 // afterwards, so the table announces rows that came or went when it is refreshed.
+//
+// A link whose columns are settings of its maps declares them in a StyleColumnTable and gets
+// every column operation from it; it then states only its enabling rules and overrides what
+// is its own.
 class ModelAbstract : public uicontrols::ItemSubModelAbstract {
     Q_OBJECT
 public:
-    explicit ModelAbstract(ModelAbstract* subModel);
+    explicit ModelAbstract(ModelAbstract* subModel, const StyleColumnTable* columns = nullptr);
     ~ModelAbstract() override;
 
     UniqueID_t frameId() const { return m_frameId; }
@@ -65,6 +75,9 @@ public:
     static const QBrush& secondGroupBrush();
 
     static QString indexText(int value);
+    // A colour cell: a basic colour as a QColor, a multi-colour or RGB setting as its name,
+    // nothing for anything else or a refused read.
+    static QVariant colorData(const toolbox::StyleValue& value, int map);
     static QString linePatternText(int value);
     static QString fillModeText(int value);
     static QString geomShapeText(int value);
@@ -72,11 +85,25 @@ public:
 protected:
     Qt::ItemFlags ownFlags(const QModelIndex& index) const override;
     void* ownInternalPointer(int row, int column, const QModelIndex& parent) const override;
+    int ownColumnCount(const QModelIndex& parent) const override;
+    QVariant ownHeaderData(int section) const override;
+    QVariant ownData(const QModelIndex& index, int role) const override;
+    bool ownSetData(const QModelIndexList& indexes, const QVariant& value, int role) override;
+    QBrush ownHeaderBackground(int section) const override;
 
-    virtual QList<QAction*>* ownColumnActions(QItemSelectionModel* selection, int column) = 0;
+    virtual QList<QAction*>* ownColumnActions(QItemSelectionModel* selection, int column);
     virtual bool ownIsEnabled(const QModelIndex& index) const = 0;
     virtual int ownEditorKind(int column) const;
     virtual int ownEditorParameter(int column) const;
+    // The choices of a list or size column; by default those its kind gives.
+    virtual Choices columnChoices(int column) const;
+
+    const StyleColumnTable* columnTable() const { return m_columns; }
+    // Reads of a declared column for the map of `row`.
+    bool isChecked(int row, int column) const;
+    std::optional<int> columnValue(int row, int column) const;
+    // This link's cells of `column` in the rows selected in the table's `selection`.
+    QModelIndexList selectedCells(const QItemSelectionModel& selection, int column) const;
 
     // Readers of the frame's style for one map.
     QVariant getColorData(int map, const char* kw1, const char* kw2 = nullptr, const char* kw3 = nullptr) const;
@@ -90,6 +117,7 @@ private:
 
     UniqueID_t m_frameId;
     ModelAbstract* m_subModelAbstract;
+    const StyleColumnTable* m_columns;
     // Unknown until first asked.
     mutable int m_rowCount = -1;
     signalling::SignalConnectionCollection m_connections;

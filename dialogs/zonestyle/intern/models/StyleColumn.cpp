@@ -1,0 +1,136 @@
+#include "dialogs/zonestyle/intern/models/StyleColumn.h"
+
+#include <kxtoolbox/CheckedStyleValue.h>
+
+#include <QCoreApplication>
+
+namespace kestrix::sdk::ui::dialogs::zonestyle::intern::models {
+
+Choices SizeLimits::presets() const
+{
+    Choices presets;
+    for (const char* size : {"TINY", "SMALL", "MEDIUM", "LARGE", "HUGE"}) {
+        double value = 0.0;
+        toolbox::CheckedStyleValue("BASICSIZE", basicSizeKind, size).get(value);
+        presets.append(Choice{QString::asprintf("%.2f", value), value});
+    }
+    return presets;
+}
+
+const SizeLimits& SizeLimits::patternLength()
+{
+    static const SizeLimits limits{"LINEPATLENGTHS",
+                                   QT_TRANSLATE_NOOP("StyleSize", "Enter the value for the line pattern length"),
+                                   QT_TRANSLATE_NOOP("StyleSize", "Line Pattern Length [%]"), 0.01, 100.0};
+    return limits;
+}
+
+const SizeLimits& SizeLimits::lineThickness()
+{
+    static const SizeLimits limits{"LINETHICKNESSES",
+                                   QT_TRANSLATE_NOOP("StyleSize", "Enter the value for the line thickness"),
+                                   QT_TRANSLATE_NOOP("StyleSize", "Line Thickness [%]"), 0.0001, 100.0};
+    return limits;
+}
+
+const SizeLimits& SizeLimits::symbolSize()
+{
+    static const SizeLimits limits{"SYMBOLSIZES",
+                                   QT_TRANSLATE_NOOP("StyleSize", "Enter the size of scatter symbols in frame units"),
+                                   QT_TRANSLATE_NOOP("StyleSize", "Size [%]"), 0.0, 100.0};
+    return limits;
+}
+
+StyleColumn StyleColumn::boolean(const char* header, const char* keyword, const char* subKeyword)
+{
+    StyleColumn column;
+    column.header = header;
+    column.kind = ColumnKind::Boolean;
+    column.keyword = keyword;
+    column.subKeyword = subKeyword;
+    column.editorKind = EditorKind_Boolean;
+    return column;
+}
+
+StyleColumn StyleColumn::list(const char* header, const char* keyword, const Enumeration& enumeration)
+{
+    StyleColumn column = list(header, keyword);
+    column.enumeration = &enumeration;
+    return column;
+}
+
+StyleColumn StyleColumn::list(const char* header, const char* keyword)
+{
+    StyleColumn column;
+    column.header = header;
+    column.kind = ColumnKind::List;
+    column.keyword = keyword;
+    column.editorKind = EditorKind_ListWithPopup;
+    column.editorParameter = 1;
+    return column;
+}
+
+StyleColumn StyleColumn::color(const char* header, const char* keyword)
+{
+    StyleColumn column;
+    column.header = header;
+    column.kind = ColumnKind::Color;
+    column.keyword = keyword;
+    column.editorKind = EditorKind_Color;
+    return column;
+}
+
+StyleColumn StyleColumn::sizeOf(const char* header, const char* keyword, const SizeLimits& limits)
+{
+    StyleColumn column;
+    column.header = header;
+    column.kind = ColumnKind::Size;
+    column.keyword = keyword;
+    column.editorKind = EditorKind_EditableList;
+    column.size = &limits;
+    return column;
+}
+
+StyleColumn StyleColumn::indexSkip(const char* header, const char* keyword)
+{
+    StyleColumn column;
+    column.header = header;
+    column.kind = ColumnKind::IndexSkip;
+    column.keyword = keyword;
+    column.editorKind = EditorKind_TextWithPopup;
+    return column;
+}
+
+StyleColumn StyleColumn::indexRange(const char* header, const char* keyword)
+{
+    StyleColumn column;
+    column.header = header;
+    column.kind = ColumnKind::IndexRange;
+    column.keyword = keyword;
+    column.editorKind = EditorKind_Text;
+    return column;
+}
+
+StyleColumn StyleColumn::inSecondGroup() const
+{
+    StyleColumn column(*this);
+    column.group = HeaderGroup::Second;
+    return column;
+}
+
+StyleColumn StyleColumn::editedBy(int kind, int parameter) const
+{
+    StyleColumn column(*this);
+    column.editorKind = kind;
+    column.editorParameter = parameter;
+    return column;
+}
+
+StyleColumn StyleColumn::nestedIn(const char* subKeyword) const
+{
+    StyleColumn column(*this);
+    column.subKeyword = subKeyword;
+    return column;
+}
+
+} // namespace kestrix::sdk::ui::dialogs::zonestyle::intern::models

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "dialogs/zonestyle/intern/models/Choice.h"
+#include "dialogs/zonestyle/intern/models/EditorKind.h"
+
+namespace kestrix::sdk::ui::dialogs::zonestyle::intern::models {
+
+class Enumeration;
+
+// A size setting's presets and the limits of its "Enter..." prompt.
+struct SizeLimits {
+    // The host's basic sizes of this kind ("BASICSIZE" <kind> "TINY" ... "HUGE") are the presets.
+    const char* basicSizeKind;
+    const char* title;
+    const char* label;
+    double minimum;
+    double maximum;
+
+    // The presets as choices: texts with two decimals, values the sizes.
+    Choices presets() const;
+
+    static const SizeLimits& patternLength();
+    static const SizeLimits& lineThickness();
+    static const SizeLimits& symbolSize();
+};
+
+// What a column holds; each kind reads, writes, flags and offers its menu in one way for
+// every table.
+enum class ColumnKind {
+    Boolean,    // a check box; menu "Yes", "No"
+    List,       // one of a list of choices; menu one entry per choice
+    Color,      // a colour index; a right click opens the colour chooser
+    Size,       // a size in percent; menu of presets and "Enter..."
+    IndexSkip,  // three skips I, J, K; menu "No skip", "Enter skip..."
+    IndexRange, // begin, end and skip of an index range; menu "Enter range..."
+};
+
+enum class HeaderGroup { First, Second };
+
+// One column of a style table: its title, the setting it shows under the table's map and
+// layer keywords, its kind and how the table edits it. Titles are marked for translation in
+// the model that declares them and translated in that model's context.
+struct StyleColumn {
+    const char* header = nullptr;
+    ColumnKind kind = ColumnKind::Boolean;
+    const char* keyword = nullptr;
+    // A second keyword below the first, where the setting is nested deeper.
+    const char* subKeyword = nullptr;
+    int editorKind = EditorKind_None;
+    int editorParameter = 0;
+    HeaderGroup group = HeaderGroup::First;
+    const Enumeration* enumeration = nullptr;
+    const SizeLimits* size = nullptr;
+
+    static StyleColumn boolean(const char* header, const char* keyword, const char* subKeyword = nullptr);
+    static StyleColumn list(const char* header, const char* keyword, const Enumeration& enumeration);
+    // A list whose choices the link gives itself.
+    static StyleColumn list(const char* header, const char* keyword);
+    static StyleColumn color(const char* header, const char* keyword);
+    static StyleColumn sizeOf(const char* header, const char* keyword, const SizeLimits& limits);
+    static StyleColumn indexSkip(const char* header, const char* keyword);
+    static StyleColumn indexRange(const char* header, const char* keyword);
+
+    StyleColumn inSecondGroup() const;
+    StyleColumn editedBy(int kind, int parameter) const;
+    StyleColumn nestedIn(const char* subKeyword) const;
+};
+
+} // namespace kestrix::sdk::ui::dialogs::zonestyle::intern::models
