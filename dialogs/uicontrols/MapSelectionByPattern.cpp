@@ -67,13 +67,14 @@ MapSelectionByPattern::Private::Private(MapSelectionByPattern& owner)
 }
 
 // A line edit's size hint holds 17 letters x and its frame; the frame is kept around the
-// placeholder instead.
+// placeholder instead, with a letter to spare: a text that fits to the pixel is elided.
 void MapSelectionByPattern::Private::showWholePlaceholder()
 {
     QLineEdit* field = ui.mapSelectionByPattern_pattern_lineEdit;
+    field->ensurePolished();
     const QFontMetrics metrics = field->fontMetrics();
     const int frame = field->sizeHint().width() - 17 * metrics.horizontalAdvance(QLatin1Char('x'));
-    field->setMinimumWidth(metrics.horizontalAdvance(field->placeholderText()) + frame);
+    field->setMinimumWidth(metrics.horizontalAdvance(field->placeholderText()) + frame + metrics.averageCharWidth());
 }
 
 void MapSelectionByPattern::Private::markPatternValidity(const QString& pattern)
