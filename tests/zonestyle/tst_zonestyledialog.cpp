@@ -3,6 +3,8 @@
 #include "dialogs/zonestyle/ZoneStyleDialog.h"
 #include "hostsim/Host.h"
 #include "support/ModalDialogAnswerer.h"
+#include "support/StyleWrites.h"
+#include "support/TableClicks.h"
 #include "support/TestScenes.h"
 #include "support/TestStateChangeEvent.h"
 
@@ -34,6 +36,8 @@ using kestrix::sdk::ui::dialogs::ZoneStyleDialog;
 using kestrix::sdk::ui::dialogs::uicontrols::RowSelectionModel;
 using kestrix::sdk::ui::dialogs::uicontrols::SelectedRows;
 using kestrix::testing::ModalDialogAnswerer;
+using kestrix::testing::setOf;
+using kestrix::testing::TableClicks;
 using kestrix::testing::TestScenes;
 using kestrix::testing::TestStateChangeEvent;
 using kestrix::toolbox::CheckedStyleValue;
@@ -66,36 +70,6 @@ QString lineMapName(int map)
     return text;
 }
 
-// Chooses the menu entry as a user would: moves to it and presses Return. `before` runs
-// while the menu is open.
-ModalDialogAnswerer::Answer choose(const QString& entry, std::function<void()> before = {})
-{
-    return [entry, before](QWidget& window) {
-        auto* menu = qobject_cast<QMenu*>(&window);
-        QVERIFY(menu);
-        if (before)
-            before();
-        for (QAction* action : menu->actions()) {
-            if (action->text() == entry)
-                menu->setActiveAction(action);
-        }
-        QVERIFY(menu->activeAction());
-        QTest::keyClick(menu, Qt::Key_Return);
-    };
-}
-
-ModalDialogAnswerer::Answer typeIntoPopup(const QString& text, std::function<void()> before)
-{
-    return [text, before](QWidget& window) {
-        before();
-        QCoreApplication::processEvents();
-        auto* edit = window.findChild<QLineEdit*>(QStringLiteral("lineEdit"));
-        QVERIFY(edit);
-        edit->setText(text);
-        QTest::keyClick(edit, Qt::Key_Return);
-    };
-}
-
 bool switchFrame(int frame)
 {
     return Host::instance().setCurrentFrame(frame);
@@ -103,10 +77,7 @@ bool switchFrame(int frame)
 
 void deleteLineMaps(std::initializer_list<int> maps)
 {
-    kestrix::toolbox::Set doomed;
-    for (int map : maps)
-        doomed.add(map);
-    QVERIFY(VexUtilLineMapDelete(doomed.getRef()));
+    QVERIFY(VexUtilLineMapDelete(setOf(maps).getRef()));
 }
 
 // The long name comes first: a column measured on its last row would cut it.
@@ -265,10 +236,7 @@ private slots:
     {
         QVERIFY(Host::instance().setCurrentFrame(2));
         selectRows(view(), {1, 2, 3});
-        kestrix::toolbox::Set lastTwo;
-        lastTwo.add(3);
-        lastTwo.add(4);
-        QVERIFY(VexUtilLineMapDelete(lastTwo.getRef()));
+        deleteLineMaps({3, 4});
         QTRY_COMPARE(view()->model()->rowCount(), 2);
         QTRY_COMPARE(selectedRows(view()), (QList<int>{1}));
     }
@@ -359,18 +327,8 @@ private slots:
     {
         QVERIFY(Host::instance().setCurrentFrame(2));
         selectRows(view(), {0, 1, 2, 3});
-        ModalDialogAnswerer popup([](QWidget& window) {
-            kestrix::toolbox::Set lastTwo;
-            lastTwo.add(3);
-            lastTwo.add(4);
-            QVERIFY(VexUtilLineMapDelete(lastTwo.getRef()));
-            QCoreApplication::processEvents();
-            auto* edit = window.findChild<QLineEdit*>(QStringLiteral("lineEdit"));
-            QVERIFY(edit);
-            edit->setText(QStringLiteral("renamed"));
-            QTest::keyClick(edit, Qt::Key_Return);
-        });
-        rightClick(view(), 2, 1);
+        ModalDialogAnswerer popup(TableClicks::typeIntoPopup(QStringLiteral("renamed"), [] { deleteLineMaps({3, 4}); }));
+        TableClicks::rightClick(view(), 2, 1);
         QCOMPARE(popup.answered(), 1);
         QCOMPARE(VexUtilLineMapGetCount(), 2);
         QCOMPARE(lineMapName(1), QStringLiteral("renamed"));
@@ -383,14 +341,8 @@ private slots:
         QVERIFY(Host::instance().setCurrentFrame(2));
         selectRows(view(), {0, 1});
         Host::instance().clearJournal();
-        ModalDialogAnswerer popup([](QWidget& window) {
-            QVERIFY(Host::instance().setCurrentFrame(1));
-            auto* edit = window.findChild<QLineEdit*>(QStringLiteral("lineEdit"));
-            QVERIFY(edit);
-            edit->setText(QStringLiteral("renamed"));
-            QTest::keyClick(edit, Qt::Key_Return);
-        });
-        rightClick(view(), 0, 1);
+        ModalDialogAnswerer popup(TableClicks::typeIntoPopup(QStringLiteral("renamed"), [] { QVERIFY(switchFrame(1)); }));
+        TableClicks::rightClick(view(), 0, 1);
         QCOMPARE(popup.answered(), 1);
         QVERIFY(Host::instance().journal().isEmpty());
         QVERIFY(Host::instance().setCurrentFrame(2));
@@ -468,8 +420,8 @@ private slots:
         QVERIFY(switchFrame(2));
         selectRows(view(), {0, 1});
         Host::instance().clearJournal();
-        ModalDialogAnswerer popup(typeIntoPopup(QStringLiteral("renamed"), [] { QVERIFY(switchFrame(3)); }));
-        rightClick(view(), 0, 1);
+        ModalDialogAnswerer popup(TableClicks::typeIntoPopup(QStringLiteral("renamed"), [] { QVERIFY(switchFrame(3)); }));
+        TableClicks::rightClick(view(), 0, 1);
         QCOMPARE(popup.answered(), 1);
         QVERIFY(Host::instance().journal().isEmpty());
         QCOMPARE(lineMapName(1), QStringLiteral("inner"));
@@ -482,8 +434,8 @@ private slots:
         QVERIFY(switchFrame(2));
         selectRows(view(), {0, 1});
         Host::instance().clearJournal();
-        ModalDialogAnswerer menu(choose(QStringLiteral("Deactivate"), [] { QVERIFY(switchFrame(3)); }));
-        rightClick(view(), 0, 2);
+        ModalDialogAnswerer menu(TableClicks::choose(QStringLiteral("Deactivate"), [] { QVERIFY(switchFrame(3)); }));
+        TableClicks::rightClick(view(), 0, 2);
         QCOMPARE(menu.answered(), 1);
         QVERIFY(Host::instance().journal().isEmpty());
         QCOMPARE(VexUtilLineMapIsActiveForFrame(VexUtilFrameGetUniqueID(), 1), 1);
@@ -494,8 +446,8 @@ private slots:
         QVERIFY(switchFrame(2));
         selectRows(view(), {0, 1, 2, 3});
         Host::instance().clearJournal();
-        ModalDialogAnswerer menu(choose(QStringLiteral("Deactivate"), [] { deleteLineMaps({3, 4}); }));
-        rightClick(view(), 0, 2);
+        ModalDialogAnswerer menu(TableClicks::choose(QStringLiteral("Deactivate"), [] { deleteLineMaps({3, 4}); }));
+        TableClicks::rightClick(view(), 0, 2);
         QCOMPARE(menu.answered(), 1);
         const QStringList journal = Host::instance().journal();
         QCOMPARE(journal.size(), 1);
@@ -509,7 +461,7 @@ private slots:
         QVERIFY(switchFrame(2));
         selectRows(view(), {0, 1});
         Host::instance().clearJournal();
-        const QPoint box = checkBox(view(), 0, 2);
+        const QPoint box = TableClicks::checkBox(view(), 0, 2);
         QTest::mousePress(view()->viewport(), Qt::LeftButton, {}, box);
         QVERIFY(switchFrame(3));
         QTest::mouseRelease(view()->viewport(), Qt::LeftButton, {}, box);
@@ -517,39 +469,39 @@ private slots:
 
         // Without a switch the same click writes both selected maps.
         selectRows(view(), {0, 1});
-        QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, checkBox(view(), 0, 2));
+        QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, TableClicks::checkBox(view(), 0, 2));
         QCOMPARE(Host::instance().journal().size(), 1);
         QCOMPARE(VexUtilLineMapIsActiveForFrame(VexUtilFrameGetUniqueID(), 2), 0);
     }
 
     void inPlaceEditCommittedAfterAFrameSwitchWritesNothing()
     {
-        const QPoint group = cell(view(), 0, 2);
-        doubleClick(view(), group);
-        QTRY_VERIFY(openEditor(view()));
-        QLineEdit* editor = openEditor(view());
+        const QPoint group = TableClicks::cell(view(), 0, 2);
+        TableClicks::doubleClick(view(), group);
+        QTRY_VERIFY(TableClicks::openEditor(view()));
+        QLineEdit* editor = TableClicks::openEditor(view());
         editor->setText(QStringLiteral("9"));
         // A refresh while the user types leaves the editor and its text alone.
         TestStateChangeEvent::send(StateChange_VarName);
         QTest::qWait(20);
-        QCOMPARE(openEditor(view()), editor);
+        QCOMPARE(TableClicks::openEditor(view()), editor);
         QCOMPARE(editor->text(), QStringLiteral("9"));
 
         Host::instance().clearJournal();
         QVERIFY(switchFrame(4));
         const QString sliceGroup = view()->model()->index(0, 2).data().toString();
-        QCOMPARE(openEditor(view()), editor);
+        QCOMPARE(TableClicks::openEditor(view()), editor);
         QTest::keyClick(editor, Qt::Key_Return);
-        QTRY_VERIFY(!openEditor(view()));
+        QTRY_VERIFY(!TableClicks::openEditor(view()));
         QVERIFY(Host::instance().journal().isEmpty());
         QCOMPARE(view()->model()->index(0, 2).data().toString(), sliceGroup);
         // The Return that ends an edit is the editor's, not the dialog's Close.
         QVERIFY(m_dialog->isVisible());
 
         QVERIFY(switchFrame(1));
-        doubleClick(view(), group);
-        QTRY_VERIFY(openEditor(view()));
-        editor = openEditor(view());
+        TableClicks::doubleClick(view(), group);
+        QTRY_VERIFY(TableClicks::openEditor(view()));
+        editor = TableClicks::openEditor(view());
         editor->setText(QStringLiteral("9"));
         QTest::keyClick(editor, Qt::Key_Return);
         QTRY_COMPARE(view()->model()->index(0, 2).data().toString(), QStringLiteral("9"));
@@ -571,12 +523,12 @@ private slots:
         QCOMPARE(selectedRows(view()), (QList<int>{0, 1, 2, 3, 4, 5}));
 
         // A click, then Shift-clicks: the last one decides how far the selection reaches.
-        QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, cell(view(), 1, 0));
-        QTest::mouseClick(view()->viewport(), Qt::LeftButton, Qt::ShiftModifier, cell(view(), 5, 0));
+        QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, TableClicks::cell(view(), 1, 0));
+        QTest::mouseClick(view()->viewport(), Qt::LeftButton, Qt::ShiftModifier, TableClicks::cell(view(), 5, 0));
         QCOMPARE(selectedRows(view()), (QList<int>{1, 2, 3, 4, 5}));
-        QTest::mouseClick(view()->viewport(), Qt::LeftButton, Qt::ShiftModifier, cell(view(), 3, 0));
+        QTest::mouseClick(view()->viewport(), Qt::LeftButton, Qt::ShiftModifier, TableClicks::cell(view(), 3, 0));
         QCOMPARE(selectedRows(view()), (QList<int>{1, 2, 3}));
-        QTest::mouseClick(view()->viewport(), Qt::LeftButton, Qt::ControlModifier, cell(view(), 5, 0));
+        QTest::mouseClick(view()->viewport(), Qt::LeftButton, Qt::ControlModifier, TableClicks::cell(view(), 5, 0));
         QCOMPARE(selectedRows(view()), (QList<int>{1, 2, 3, 5}));
     }
 
@@ -670,44 +622,6 @@ private:
     QWidget* page(const char* name) const { return m_dialog->findChild<QWidget*>(QString::fromLatin1(name)); }
     QPushButton* button(const char* name) const { return m_dialog->findChild<QPushButton*>(QString::fromLatin1(name)); }
     QDialogButtonBox* buttonBox() const { return m_dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox")); }
-
-    static QLineEdit* openEditor(QTableView* table)
-    {
-        for (QLineEdit* editor : table->viewport()->findChildren<QLineEdit*>()) {
-            if (editor->isVisible())
-                return editor;
-        }
-        return nullptr;
-    }
-
-    static void doubleClick(QTableView* table, const QPoint& position)
-    {
-        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, position);
-        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, position);
-        QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, position);
-    }
-
-    static QPoint cell(QTableView* table, int row, int column)
-    {
-        return table->visualRect(table->model()->index(row, column)).center();
-    }
-
-    // Where a check-box cell draws its box: at the cell's left, centred vertically.
-    static QPoint checkBox(QTableView* table, int row, int column)
-    {
-        const QStyle* style = table->style();
-        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
-        const int indicator = style->pixelMetric(QStyle::PM_IndicatorWidth);
-        const QRect area = table->visualRect(table->model()->index(row, column));
-        return QPoint(area.left() + margin + indicator / 2, area.center().y());
-    }
-
-    static void rightClick(QTableView* table, int row, int column)
-    {
-        const QPoint position = table->visualRect(table->model()->index(row, column)).center();
-        QContextMenuEvent event(QContextMenuEvent::Mouse, position, table->viewport()->mapToGlobal(position));
-        QCoreApplication::sendEvent(table->viewport(), &event);
-    }
 
     void applyPattern(const QString& pattern, const char* buttonName)
     {
