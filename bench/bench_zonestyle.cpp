@@ -5,6 +5,11 @@
 // more: a loaded machine slows both), or a refresh reads more than 10% more at 100,000 than
 // at 1,000.
 //
+// The field tabs are measured on a 3D frame: opening every tab; "show selected only",
+// "invert", a Yes/No write and a size preset, each chosen in a menu with every other row
+// selected (their floor is that of "menu write"); the style reads of one repaint of every tab
+// must not grow with the maps, and the host writes per menu action are printed.
+//
 // "select all" and "menu write" start with every other row selected. Qt's own selection path
 // compares the old and the new selection range by range there, so the floor of "select all"
 // is the plain view selecting all from no selection, and the floor of "menu write" writes the
@@ -16,6 +21,7 @@
 
 #include <kxsdkintegrationmanager/StateChange.h>
 #include <kxsdkintegrationmanager/StateChangeEventObservable.h>
+#include <kxtoolbox/CheckedStyleValue.h>
 #include <kxtoolbox/Set.h>
 #include <kxtoolbox/StateChangeEventInterface.h>
 
@@ -48,8 +54,26 @@ using kestrix::sdk::ui::dialogs::uicontrols::SelectedRows;
 namespace {
 
 const std::vector<int> Sizes{1000, 10000, 100000};
-const char* const Operations[] = {"open",           "refresh",    "tab switch", "select by pattern",
-                                  "trim selection", "select all", "menu write"};
+const char* const Operations[] = {"open",       "refresh",           "tab switch", "select by pattern",
+                                  "trim selection", "select all",    "menu write", "open field tabs",
+                                  "show selected only", "invert",    "yes/no write", "size preset"};
+// The menu writes of the field tabs: the tab, the column's title, the entries chosen in turn.
+struct MenuWrite {
+    const char* operation;
+    const char* page;
+    const char* column;
+    const char* entries[2];
+};
+const MenuWrite FieldMenuWrites[] = {
+    {"show selected only", "plotAttr_FDMesh_Page", "Show\nZone", {"Show selected only", "Activate"}},
+    {"invert", "plotAttr_FDMesh_Page", "Show\nZone", {"Invert", "Invert"}},
+    {"yes/no write", "plotAttr_FDMesh_Page", "Show\nMesh", {"No", "Yes"}},
+    {"size preset", "plotAttr_FDMesh_Page", "Line\nThickness", {nullptr, nullptr}},
+};
+const char* const FieldPages[] = {"plotAttr_FDMesh_Page",     "plotAttr_FDCont_Page",   "plotAttr_FDVect_Page",
+                                  "plotAttr_FDScat_Page",     "plotAttr_FDShad_Page",   "plotAttr_FDEdge_Page",
+                                  "plotAttr_FDPoints_Page",   "plotAttr_FDSurfaces_Page", "plotAttr_FDVolume_Page",
+                                  "plotAttr_FDEffect_Page"};
 
 class BenchEvent : public kestrix::toolbox::StateChangeEventInterface {
 public:
@@ -173,6 +197,9 @@ struct Measurements {
     std::map<std::string, std::map<int, double>> dialogMs;
     std::map<std::string, std::map<int, double>> floorMs;
     std::map<int, quint64> readsPerRefresh;
+    // Style reads of one repaint of every field tab, and host writes per menu action.
+    std::map<int, quint64> readsPerRepaint;
+    std::map<std::string, std::map<int, int>> writesPerAction;
 };
 
 QTableView* dialogView(ZoneStyleDialog& dialog)
@@ -182,6 +209,71 @@ QTableView* dialogView(ZoneStyleDialog& dialog)
             return view;
     }
     return nullptr;
+}
+
+int columnTitled(const QAbstractItemModel& model, const char* title)
+{
+    for (int column = 0; column < model.columnCount(); ++column) {
+        if (model.headerData(column, Qt::Horizontal).toString() == QLatin1String(title))
+            return column;
+    }
+    return -1;
+}
+
+QString sizePresetText()
+{
+    double size = 0;
+    kestrix::toolbox::CheckedStyleValue("BASICSIZE", "LINETHICKNESSES", "LARGE").get(size);
+    return QString::asprintf("%.2f", size);
+}
+
+void measureFieldTabs(QWidget& mainWindow, int maps, Measurements& results)
+{
+    const int runs = runsFor(maps);
+    generate(QStringLiteral("field3d:%1").arg(maps));
+    std::unique_ptr<ZoneStyleDialog> dialog(
+        &ZoneStyleDialog::getInstance(mainWindow, kestrix::dialogs::common::DialogInitialization_None));
+    dialog->launch();
+    settle();
+    auto* tabs = dialog->findChild<QTabWidget*>(QStringLiteral("plotAttr_FD_PageGroup"));
+    const auto openEveryTab = [&] {
+        for (const char* page : FieldPages) {
+            tabs->setCurrentWidget(dialog->findChild<QWidget*>(QString::fromLatin1(page)));
+            settle();
+            dialogView(*dialog)->viewport()->repaint();
+        }
+    };
+    results.dialogMs["open field tabs"][maps] = medianMs(runs, [] {}, openEveryTab);
+    // Every tab has been shown once: what a repaint reads is the visible cells' values and rules.
+    Host::instance().resetStyleCounts();
+    for (const char* page : FieldPages) {
+        tabs->setCurrentWidget(dialog->findChild<QWidget*>(QString::fromLatin1(page)));
+        dialogView(*dialog)->viewport()->repaint();
+    }
+    results.readsPerRepaint[maps] = Host::instance().styleReadCount();
+
+    for (const MenuWrite& write : FieldMenuWrites) {
+        tabs->setCurrentWidget(dialog->findChild<QWidget*>(QString::fromLatin1(write.page)));
+        settle();
+        QTableView* view = dialogView(*dialog);
+        const int column = columnTitled(*view->model(), write.column);
+        int turn = 0;
+        int journalLines = 0;
+        results.dialogMs[write.operation][maps] = medianMs(
+            runs, [&] { SelectedRows::replaceSelection(*view->selectionModel(), everyOtherRow(maps)); },
+            [&] {
+                const char* entry = write.entries[turn++ % 2];
+                const int linesBefore = Host::instance().journal().size();
+                chooseFromMenu(*view, view->model()->index(0, column),
+                               entry ? QString::fromLatin1(entry) : sizePresetText());
+                journalLines = Host::instance().journal().size() - linesBefore;
+                settle();
+                view->viewport()->repaint();
+            });
+        results.writesPerAction[write.operation][maps] = journalLines;
+        Host::instance().clearJournal();
+    }
+    dialog.reset();
 }
 
 void measureDialog(QWidget& mainWindow, int maps, Measurements& results)
@@ -382,6 +474,18 @@ void measureFloor(int maps, Measurements& results)
             view->viewport()->repaint();
         });
 
+    TrivialModel tabModels[2]{TrivialModel(maps), TrivialModel(maps)};
+    results.floorMs["open field tabs"][maps] = medianMs(runs, [] {}, [&] {
+        for (int tab = 0; tab < 10; ++tab) {
+            view->setModel(&tabModels[tab % 2]);
+            settle();
+            view->viewport()->repaint();
+        }
+    });
+    view->setModel(model.get());
+    for (const MenuWrite& write : FieldMenuWrites)
+        results.floorMs[write.operation][maps] = results.floorMs["menu write"][maps];
+
     results.floorMs["trim selection"][maps] = medianMs(
         runs,
         [&] {
@@ -410,6 +514,7 @@ int main(int argc, char** argv)
     Measurements results;
     for (int maps : Sizes) {
         measureDialog(mainWindow, maps, results);
+        measureFieldTabs(mainWindow, maps, results);
         measureFloor(maps, results);
     }
 
@@ -441,5 +546,20 @@ int main(int argc, char** argv)
                               / std::max<double>(1.0, static_cast<double>(results.readsPerRefresh[1000]));
     std::printf("read growth from 1,000 to 100,000 maps: %.3f (limit 1.10)\n", readGrowth);
     withinLimits = withinLimits && readGrowth <= 1.10;
+    std::printf("style reads of one repaint of every field tab:");
+    for (int maps : Sizes)
+        std::printf("  %d maps: %llu", maps, static_cast<unsigned long long>(results.readsPerRepaint[maps]));
+    std::printf("\n");
+    const double repaintGrowth = static_cast<double>(results.readsPerRepaint[100000])
+                                 / std::max<double>(1.0, static_cast<double>(results.readsPerRepaint[1000]));
+    std::printf("repaint read growth from 1,000 to 100,000 maps: %.3f (limit 1.10)\n", repaintGrowth);
+    withinLimits = withinLimits && repaintGrowth <= 1.10;
+    std::printf("host writes per menu action at 1,000 / 10,000 / 100,000 maps:\n");
+    for (const MenuWrite& write : FieldMenuWrites) {
+        std::printf("  %-20s", write.operation);
+        for (int maps : Sizes)
+            std::printf(" %d", results.writesPerAction[write.operation][maps]);
+        std::printf("\n");
+    }
     return withinLimits ? 0 : 1;
 }

@@ -35,8 +35,8 @@ using kestrix::testing::writeStyle;
 
 namespace {
 
-const char* const FieldPages[] = {"plotAttr_FDMesh_Page",   "plotAttr_FDCont_Page",   "plotAttr_FDVect_Page",
-                                  "plotAttr_FDScat_Page",   "plotAttr_FDShad_Page",   "plotAttr_FDEdge_Page",
+const char* const FieldPages[] = {"plotAttr_FDMesh_Page",   "plotAttr_FDCont_Page",     "plotAttr_FDVect_Page",
+                                  "plotAttr_FDScat_Page",   "plotAttr_FDShad_Page",     "plotAttr_FDEdge_Page",
                                   "plotAttr_FDPoints_Page", "plotAttr_FDSurfaces_Page", "plotAttr_FDVolume_Page",
                                   "plotAttr_FDEffect_Page"};
 
@@ -73,7 +73,8 @@ private slots:
     {
         QVERIFY(TestScenes::load(Scene));
         switchLayersOn();
-        m_dialog.reset(&ZoneStyleDialog::getInstance(m_mainWindow, kestrix::dialogs::common::DialogInitialization_None));
+        m_dialog.reset(
+            &ZoneStyleDialog::getInstance(m_mainWindow, kestrix::dialogs::common::DialogInitialization_None));
         m_dialog->launch();
         QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
     }
@@ -87,7 +88,8 @@ private slots:
                 QVERIFY(Host::instance().setCurrentFrame(frame));
                 if (!openTab(page))
                     continue;
-                QAbstractItemModelTester tester(view()->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+                QAbstractItemModelTester tester(view()->model(),
+                                                QAbstractItemModelTester::FailureReportingMode::QtTest);
                 QVERIFY(Host::instance().setCurrentFrame(3 - frame));
                 QVERIFY(Host::instance().setCurrentFrame(frame));
                 QVERIFY(Host::instance().loadGeneratedScene(QStringLiteral("field3d:7")));
@@ -115,7 +117,8 @@ private slots:
     void anInactiveMapIsDisabledInEveryColumn()
     {
         const kestrix::toolbox::Set active = kestrix::testing::setOf({1, 3, 4});
-        QVERIFY(kestrix::toolbox::StyleValue::returnCodeOk(kestrix::toolbox::CheckedStyleValue("ACTIVEFIELDMAPS").set(active)));
+        QVERIFY(kestrix::toolbox::StyleValue::returnCodeOk(
+            kestrix::toolbox::CheckedStyleValue("ACTIVEFIELDMAPS").set(active)));
         for (const char* page : FieldPages) {
             openTab(page);
             for (int column = 4; column < view()->model()->columnCount(); ++column)
@@ -127,11 +130,16 @@ private slots:
     {
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("layer");
-        QTest::newRow("mesh") << "plotAttr_FDMesh_Page" << "MESH";
-        QTest::newRow("contour") << "plotAttr_FDCont_Page" << "CONTOUR";
-        QTest::newRow("vector") << "plotAttr_FDVect_Page" << "VECTOR";
-        QTest::newRow("scatter") << "plotAttr_FDScat_Page" << "SCATTER";
-        QTest::newRow("shade") << "plotAttr_FDShad_Page" << "SHADE";
+        QTest::newRow("mesh") << "plotAttr_FDMesh_Page"
+                              << "MESH";
+        QTest::newRow("contour") << "plotAttr_FDCont_Page"
+                                 << "CONTOUR";
+        QTest::newRow("vector") << "plotAttr_FDVect_Page"
+                                << "VECTOR";
+        QTest::newRow("scatter") << "plotAttr_FDScat_Page"
+                                 << "SCATTER";
+        QTest::newRow("shade") << "plotAttr_FDShad_Page"
+                               << "SHADE";
     }
 
     void anUncheckedShowCellDisablesItsRow()
@@ -412,10 +420,11 @@ private slots:
         QVERIFY(view()->model()->index(0, size).data().toString().startsWith(QStringLiteral("By: ")));
         bool prompted = false;
         {
-            ModalDialogAnswerer menu(TableClicks::chooseThenAnswer(QStringLiteral("Enter..."), [&prompted](QWidget& window) {
-                prompted = qobject_cast<QInputDialog*>(&window) != nullptr;
-                qobject_cast<QDialog*>(&window)->reject();
-            }));
+            ModalDialogAnswerer menu(
+                TableClicks::chooseThenAnswer(QStringLiteral("Enter..."), [&prompted](QWidget& window) {
+                    prompted = qobject_cast<QInputDialog*>(&window) != nullptr;
+                    qobject_cast<QDialog*>(&window)->reject();
+                }));
             TableClicks::rightClick(view(), 0, size);
         }
         QVERIFY(prompted);

@@ -10,7 +10,10 @@ namespace kestrix::sdk::ui::dialogs::zonestyle::intern::actions {
 EnterThreeValueAction::EnterThreeValueAction(const QString& text, const QModelIndexList& indexes,
                                              QList<QAction*>* menuList, const Prompt& prompt,
                                              const ThreeValueAction::Keys& keys, const StyleKeywords& keywords)
-    : Action(text, indexes, menuList), m_prompt(prompt), m_keys(keys), m_keywords(keywords)
+    : Action(text, indexes, menuList),
+      m_prompt(prompt),
+      m_keys(keys),
+      m_keywords(keywords)
 {
 }
 

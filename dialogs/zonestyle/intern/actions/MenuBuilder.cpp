@@ -20,10 +20,10 @@ QString translated(const char* text)
 QList<QAction*>* MenuBuilder::yesNo(const QModelIndexList& cells, const StyleKeywords& keywords)
 {
     auto* menu = new QList<QAction*>();
-    new StyleAction<char>(translated(QT_TRANSLATE_NOOP("StyleMenu", "Yes")), cells, menu, 1, keywords.kw1,
-                          keywords.kw2, keywords.kw3, keywords.kw4);
-    new StyleAction<char>(translated(QT_TRANSLATE_NOOP("StyleMenu", "No")), cells, menu, 0, keywords.kw1,
-                          keywords.kw2, keywords.kw3, keywords.kw4);
+    new StyleAction<char>(translated(QT_TRANSLATE_NOOP("StyleMenu", "Yes")), cells, menu, 1, keywords.kw1, keywords.kw2,
+                          keywords.kw3, keywords.kw4);
+    new StyleAction<char>(translated(QT_TRANSLATE_NOOP("StyleMenu", "No")), cells, menu, 0, keywords.kw1, keywords.kw2,
+                          keywords.kw3, keywords.kw4);
     return menu;
 }
 
@@ -34,8 +34,8 @@ QList<QAction*>* MenuBuilder::choices(const QModelIndexList& cells, const models
     for (const models::Choice& choice : choices) {
         if (choice.separatorBefore)
             appendSeparator(*menu);
-        auto* action = new StyleAction<int>(choice.text, cells, menu, choice.value.toInt(), keywords.kw1,
-                                            keywords.kw2, keywords.kw3, keywords.kw4);
+        auto* action = new StyleAction<int>(choice.text, cells, menu, choice.value.toInt(), keywords.kw1, keywords.kw2,
+                                            keywords.kw3, keywords.kw4);
         action->setEnabled(choice.enabled);
     }
     return menu;

@@ -11,7 +11,7 @@ const StyleColumnTable& FieldContour3DModel::columns()
 {
     static const StyleColumnTable table(
         "FIELDMAP", "CONTOUR",
-        {StyleColumn::boolean(QT_TR_NOOP("Use\nLighting"), "USELIGHTINGEFFECT").inSecondGroup()});
+        {StyleColumn::boolean(QT_TRANSLATE_NOOP("StyleColumn", "Use\nLighting"), "USELIGHTINGEFFECT").inSecondGroup()});
     return table;
 }
 

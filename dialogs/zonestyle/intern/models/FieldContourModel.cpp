@@ -14,15 +14,15 @@ const StyleColumnTable& FieldContourModel::columns()
 {
     static const StyleColumnTable table(
         "FIELDMAP", "CONTOUR",
-        {StyleColumn::boolean(QT_TR_NOOP("Show\nContour"), "SHOW"),
-         StyleColumn::list(QT_TR_NOOP("Contour\nType"), "CONTOURTYPE", Enumeration::contourType()),
-         StyleColumn::list(QT_TR_NOOP("Flood\nBy"), "FLOODCOLORING").editedBy(EditorKind_ListWithPopup, 4),
-         StyleColumn::list(QT_TR_NOOP("Lines\nBy"), "LINECONTOURGROUP").editedBy(EditorKind_ListWithPopup, 4),
-         StyleColumn::color(QT_TR_NOOP("Line\nColor"), "COLOR").inSecondGroup(),
-         StyleColumn::list(QT_TR_NOOP("Line\nPattern"), "LINEPATTERN", Enumeration::linePattern()).inSecondGroup(),
-         StyleColumn::sizeOf(QT_TR_NOOP("Pattern\nLength"), "PATTERNLENGTH", SizeLimits::patternLength()).inSecondGroup(),
-         StyleColumn::sizeOf(QT_TR_NOOP("Line\nThickness"), "LINETHICKNESS", SizeLimits::lineThickness())
-             .inSecondGroup()});
+        StyleColumn::withLineStyle(
+            {StyleColumn::boolean(QT_TRANSLATE_NOOP("StyleColumn", "Show\nContour"), "SHOW"),
+             StyleColumn::list(QT_TRANSLATE_NOOP("StyleColumn", "Contour\nType"), "CONTOURTYPE",
+                               Enumeration::contourType()),
+             StyleColumn::list(QT_TRANSLATE_NOOP("StyleColumn", "Flood\nBy"), "FLOODCOLORING")
+                 .editedBy(EditorKind_ListWithPopup, 4),
+             StyleColumn::list(QT_TRANSLATE_NOOP("StyleColumn", "Lines\nBy"), "LINECONTOURGROUP")
+                 .editedBy(EditorKind_ListWithPopup, 4),
+             StyleColumn::color(QT_TRANSLATE_NOOP("StyleColumn", "Line\nColor"), "COLOR").inSecondGroup()}));
     return table;
 }
 

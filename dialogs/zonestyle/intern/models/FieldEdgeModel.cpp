@@ -11,13 +11,20 @@ const StyleColumnTable& FieldEdgeModel::columns()
 {
     static const StyleColumnTable table(
         "FIELDMAP", "EDGELAYER",
-        {StyleColumn::boolean(QT_TR_NOOP("Show\nEdges"), "SHOW"),
-         StyleColumn::list(QT_TR_NOOP("Edge\nType"), "EDGETYPE", Enumeration::edgeType()),
-         StyleColumn::color(QT_TR_NOOP("Edge\nColor"), "COLOR"),
-         StyleColumn::sizeOf(QT_TR_NOOP("Line\nThickness"), "LINETHICKNESS", SizeLimits::lineThickness()),
-         StyleColumn::list(QT_TR_NOOP("I-Index\nBorder"), "IBORDER", Enumeration::borderLocation()).inSecondGroup(),
-         StyleColumn::list(QT_TR_NOOP("J-Index\nBorder"), "JBORDER", Enumeration::borderLocation()).inSecondGroup(),
-         StyleColumn::list(QT_TR_NOOP("K-Index\nBorder"), "KBORDER", Enumeration::borderLocation()).inSecondGroup()});
+        {StyleColumn::boolean(QT_TRANSLATE_NOOP("StyleColumn", "Show\nEdges"), "SHOW"),
+         StyleColumn::list(QT_TRANSLATE_NOOP("StyleColumn", "Edge\nType"), "EDGETYPE", Enumeration::edgeType()),
+         StyleColumn::color(QT_TRANSLATE_NOOP("StyleColumn", "Edge\nColor"), "COLOR"),
+         StyleColumn::sizeOf(QT_TRANSLATE_NOOP("StyleColumn", "Line\nThickness"), "LINETHICKNESS",
+                             SizeLimits::lineThickness()),
+         StyleColumn::list(QT_TRANSLATE_NOOP("StyleColumn", "I-Index\nBorder"), "IBORDER",
+                           Enumeration::borderLocation())
+             .inSecondGroup(),
+         StyleColumn::list(QT_TRANSLATE_NOOP("StyleColumn", "J-Index\nBorder"), "JBORDER",
+                           Enumeration::borderLocation())
+             .inSecondGroup(),
+         StyleColumn::list(QT_TRANSLATE_NOOP("StyleColumn", "K-Index\nBorder"), "KBORDER",
+                           Enumeration::borderLocation())
+             .inSecondGroup()});
     return table;
 }
 
@@ -29,7 +36,8 @@ bool FieldEdgeModel::ownIsEnabled(const QModelIndex& index) const
         return true;
     // Borders are drawn per index: only ordered and volume zones have indexes.
     const int map = index.row() + 1;
-    return VexUtilFieldMapHasOrderedZonesForFrame(frameId(), map) || VexUtilFieldMapHasVolumeZonesForFrame(frameId(), map);
+    return VexUtilFieldMapHasOrderedZonesForFrame(frameId(), map)
+           || VexUtilFieldMapHasVolumeZonesForFrame(frameId(), map);
 }
 
 } // namespace kestrix::sdk::ui::dialogs::zonestyle::intern::models

@@ -16,9 +16,10 @@ const StyleColumnTable& FieldEffects3DModel::columns()
 {
     static const StyleColumnTable table(
         "FIELDMAP", "EFFECTS",
-        {StyleColumn::list(QT_TR_NOOP("Lighting\nEffect"), "LIGHTINGEFFECT", Enumeration::lightingEffect()),
-         StyleColumn::boolean(QT_TR_NOOP("Use Surface\nTranslucency"), "USETRANSLUCENCY"),
-         StyleColumn::list(QT_TR_NOOP("Surface\nTranslucency"), "SURFACETRANSLUCENCY")
+        {StyleColumn::list(QT_TRANSLATE_NOOP("StyleColumn", "Lighting\nEffect"), "LIGHTINGEFFECT",
+                           Enumeration::lightingEffect()),
+         StyleColumn::boolean(QT_TRANSLATE_NOOP("StyleColumn", "Use Surface\nTranslucency"), "USETRANSLUCENCY"),
+         StyleColumn::list(QT_TRANSLATE_NOOP("StyleColumn", "Surface\nTranslucency"), "SURFACETRANSLUCENCY")
              .editedBy(EditorKind_ListWithPopup, 0)
              .inSecondGroup()});
     return table;
@@ -77,7 +78,8 @@ bool FieldEffects3DModel::ownIsEnabled(const QModelIndex& index) const
     switch (index.column()) {
     case Column_LightingEffect:
         return isThreeDimensional() && layerIsOn("USELIGHTINGEFFECT")
-               && (mapSettingIsOn(row, "CONTOUR", "USELIGHTINGEFFECT") || mapSettingIsOn(row, "SHADE", "USELIGHTINGEFFECT"));
+               && (mapSettingIsOn(row, "CONTOUR", "USELIGHTINGEFFECT")
+                   || mapSettingIsOn(row, "SHADE", "USELIGHTINGEFFECT"));
     case Column_UseTranslucency:
         return layerIsOn("USETRANSLUCENCY") && isThreeDimensional() && showsASurface(row);
     case Column_Translucency:

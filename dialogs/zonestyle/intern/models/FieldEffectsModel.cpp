@@ -12,7 +12,8 @@ FieldEffectsModel::FieldEffectsModel(ModelAbstract* subModel) : FieldModelAbstra
 const StyleColumnTable& FieldEffectsModel::columns()
 {
     static const StyleColumnTable table(
-        "FIELDMAP", "EFFECTS", {StyleColumn::boolean(QT_TR_NOOP("Use Value\nBlanking"), "USEVALUEBLANKING")});
+        "FIELDMAP", "EFFECTS",
+        {StyleColumn::boolean(QT_TRANSLATE_NOOP("StyleColumn", "Use Value\nBlanking"), "USEVALUEBLANKING")});
     return table;
 }
 

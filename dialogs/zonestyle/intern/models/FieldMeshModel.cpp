@@ -11,13 +11,10 @@ const StyleColumnTable& FieldMeshModel::columns()
 {
     static const StyleColumnTable table(
         "FIELDMAP", "MESH",
-        {StyleColumn::boolean(QT_TR_NOOP("Show\nMesh"), "SHOW"),
-         StyleColumn::list(QT_TR_NOOP("Mesh\nType"), "MESHTYPE", Enumeration::meshType()),
-         StyleColumn::color(QT_TR_NOOP("Mesh\nColor"), "COLOR"),
-         StyleColumn::list(QT_TR_NOOP("Line\nPattern"), "LINEPATTERN", Enumeration::linePattern()).inSecondGroup(),
-         StyleColumn::sizeOf(QT_TR_NOOP("Pattern\nLength"), "PATTERNLENGTH", SizeLimits::patternLength()).inSecondGroup(),
-         StyleColumn::sizeOf(QT_TR_NOOP("Line\nThickness"), "LINETHICKNESS", SizeLimits::lineThickness())
-             .inSecondGroup()});
+        StyleColumn::withLineStyle(
+            {StyleColumn::boolean(QT_TRANSLATE_NOOP("StyleColumn", "Show\nMesh"), "SHOW"),
+             StyleColumn::list(QT_TRANSLATE_NOOP("StyleColumn", "Mesh\nType"), "MESHTYPE", Enumeration::meshType()),
+             StyleColumn::color(QT_TRANSLATE_NOOP("StyleColumn", "Mesh\nColor"), "COLOR")}));
     return table;
 }
 

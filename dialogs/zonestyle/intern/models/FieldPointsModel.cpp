@@ -11,8 +11,9 @@ const StyleColumnTable& FieldPointsModel::columns()
 {
     static const StyleColumnTable table(
         "FIELDMAP", "POINTS",
-        {StyleColumn::list(QT_TR_NOOP("Points\nto Plot"), "POINTSTOPLOT", Enumeration::pointsToPlot()),
-         StyleColumn::indexSkip(QT_TR_NOOP("Index\nSkip"), "IJKSKIP").inSecondGroup()});
+        {StyleColumn::list(QT_TRANSLATE_NOOP("StyleColumn", "Points\nto Plot"), "POINTSTOPLOT",
+                           Enumeration::pointsToPlot()),
+         StyleColumn::indexSkip(QT_TRANSLATE_NOOP("StyleColumn", "Index\nSkip"), "IJKSKIP").inSecondGroup()});
     return table;
 }
 

@@ -22,18 +22,20 @@ const StyleColumnTable& FieldScatterModel::columns()
 {
     static const StyleColumnTable table(
         "FIELDMAP", "SCATTER",
-        {StyleColumn::boolean(QT_TR_NOOP("Show\nScatter"), "SHOW"),
-         StyleColumn::list(QT_TR_NOOP("Symbol\nShape"), "SYMBOLSHAPE", Enumeration::geomShape())
+        {StyleColumn::boolean(QT_TRANSLATE_NOOP("StyleColumn", "Show\nScatter"), "SHOW"),
+         StyleColumn::list(QT_TRANSLATE_NOOP("StyleColumn", "Symbol\nShape"), "SYMBOLSHAPE", Enumeration::geomShape())
              .nestedIn("GEOMSHAPE")
              .editedBy(EditorKind_List, 1),
-         StyleColumn::sizeOf(QT_TR_NOOP("Scatter\nSize"), "FRAMESIZE", SizeLimits::symbolSize())
+         StyleColumn::sizeOf(QT_TRANSLATE_NOOP("StyleColumn", "Scatter\nSize"), "FRAMESIZE", SizeLimits::symbolSize())
              .editedBy(EditorKind_List, 0),
-         StyleColumn::color(QT_TR_NOOP("Outline\nColor"), "COLOR").inSecondGroup(),
-         StyleColumn::sizeOf(QT_TR_NOOP("Line\nThickness"), "LINETHICKNESS", SizeLimits::lineThickness())
+         StyleColumn::color(QT_TRANSLATE_NOOP("StyleColumn", "Outline\nColor"), "COLOR").inSecondGroup(),
+         StyleColumn::sizeOf(QT_TRANSLATE_NOOP("StyleColumn", "Line\nThickness"), "LINETHICKNESS",
+                             SizeLimits::lineThickness())
              .editedBy(EditorKind_ListWithPopup, 0)
              .inSecondGroup(),
-         StyleColumn::list(QT_TR_NOOP("Fill\nMode"), "FILLMODE", Enumeration::fillMode()).inSecondGroup(),
-         StyleColumn::color(QT_TR_NOOP("Fill\nColor"), "FILLCOLOR").inSecondGroup()});
+         StyleColumn::list(QT_TRANSLATE_NOOP("StyleColumn", "Fill\nMode"), "FILLMODE", Enumeration::fillMode())
+             .inSecondGroup(),
+         StyleColumn::color(QT_TRANSLATE_NOOP("StyleColumn", "Fill\nColor"), "FILLCOLOR").inSecondGroup()});
     return table;
 }
 
@@ -41,7 +43,8 @@ QString FieldScatterModel::sizeVariableText() const
 {
     int variable = 0;
     toolbox::FrameStyleValue(frameId(), "GLOBALSCATTER", "VAR").get(variable);
-    return tr("By: %1").arg(QString::fromStdString(sdk::variableNameWithIndexFormattedForAliasesForFrame(frameId(), variable)));
+    return tr("By: %1").arg(
+        QString::fromStdString(sdk::variableNameWithIndexFormattedForAliasesForFrame(frameId(), variable)));
 }
 
 QVariant FieldScatterModel::ownData(const QModelIndex& index, int role) const
@@ -49,7 +52,8 @@ QVariant FieldScatterModel::ownData(const QModelIndex& index, int role) const
     const int map = index.row() + 1;
     if (role == Qt::DisplayRole && index.column() == Column_SymbolShape)
         return getSymbolShapeText(map, "FIELDMAP", "SCATTER");
-    if (role == Qt::DisplayRole && index.column() == Column_Size && mapSettingIsOn(index.row(), "SCATTER", "SIZEBYVARIABLE"))
+    if (role == Qt::DisplayRole && index.column() == Column_Size
+        && mapSettingIsOn(index.row(), "SCATTER", "SIZEBYVARIABLE"))
         return sizeVariableText();
     return FieldModelAbstract::ownData(index, role);
 }
@@ -106,7 +110,8 @@ bool FieldScatterModel::symbolIsCharacter(int row) const
 {
     bool isAscii = false;
     return toolbox::StyleValue::returnCodeOk(
-               toolbox::FrameStyleValue(frameId(), "FIELDMAP", "SCATTER", "SYMBOLSHAPE", "ISASCII").get(isAscii, row + 1))
+               toolbox::FrameStyleValue(frameId(), "FIELDMAP", "SCATTER", "SYMBOLSHAPE", "ISASCII")
+                   .get(isAscii, row + 1))
            && isAscii;
 }
 

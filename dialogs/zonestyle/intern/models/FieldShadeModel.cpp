@@ -9,9 +9,10 @@ FieldShadeModel::FieldShadeModel(ModelAbstract* subModel) : FieldModelAbstract(s
 
 const StyleColumnTable& FieldShadeModel::columns()
 {
-    static const StyleColumnTable table("FIELDMAP", "SHADE",
-                                        {StyleColumn::boolean(QT_TR_NOOP("Show\nShade"), "SHOW"),
-                                         StyleColumn::color(QT_TR_NOOP("Shade\nColor"), "COLOR")});
+    static const StyleColumnTable table(
+        "FIELDMAP", "SHADE",
+        {StyleColumn::boolean(QT_TRANSLATE_NOOP("StyleColumn", "Show\nShade"), "SHOW"),
+         StyleColumn::color(QT_TRANSLATE_NOOP("StyleColumn", "Shade\nColor"), "COLOR")});
     return table;
 }
 

@@ -11,10 +11,11 @@ const StyleColumnTable& FieldSurfacesModel::columns()
 {
     static const StyleColumnTable table(
         "FIELDMAP", "SURFACES",
-        {StyleColumn::list(QT_TR_NOOP("Surfaces\nto Plot"), "SURFACESTOPLOT", Enumeration::surfacesToPlot()),
-         StyleColumn::indexRange(QT_TR_NOOP("I-Plane\nRange"), "IRANGE").inSecondGroup(),
-         StyleColumn::indexRange(QT_TR_NOOP("J-Plane\nRange"), "JRANGE").inSecondGroup(),
-         StyleColumn::indexRange(QT_TR_NOOP("K-Plane\nRange"), "KRANGE").inSecondGroup()});
+        {StyleColumn::list(QT_TRANSLATE_NOOP("StyleColumn", "Surfaces\nto Plot"), "SURFACESTOPLOT",
+                           Enumeration::surfacesToPlot()),
+         StyleColumn::indexRange(QT_TRANSLATE_NOOP("StyleColumn", "I-Plane\nRange"), "IRANGE").inSecondGroup(),
+         StyleColumn::indexRange(QT_TRANSLATE_NOOP("StyleColumn", "J-Plane\nRange"), "JRANGE").inSecondGroup(),
+         StyleColumn::indexRange(QT_TRANSLATE_NOOP("StyleColumn", "K-Plane\nRange"), "KRANGE").inSecondGroup()});
     return table;
 }
 

@@ -11,15 +11,15 @@ const StyleColumnTable& FieldVectorModel::columns()
 {
     static const StyleColumnTable table(
         "FIELDMAP", "VECTOR",
-        {StyleColumn::boolean(QT_TR_NOOP("Show\nVector"), "SHOW"),
-         StyleColumn::list(QT_TR_NOOP("Vector\nType"), "VECTORTYPE", Enumeration::vectorType()),
-         StyleColumn::boolean(QT_TR_NOOP("Vector\nTangents"), "ISTANGENT"),
-         StyleColumn::list(QT_TR_NOOP("Head\nStyle"), "ARROWHEADSTYLE", Enumeration::arrowheadStyle()).inSecondGroup(),
-         StyleColumn::color(QT_TR_NOOP("Line\nColor"), "COLOR").inSecondGroup(),
-         StyleColumn::list(QT_TR_NOOP("Line\nPattern"), "LINEPATTERN", Enumeration::linePattern()).inSecondGroup(),
-         StyleColumn::sizeOf(QT_TR_NOOP("Pattern\nLength"), "PATTERNLENGTH", SizeLimits::patternLength()).inSecondGroup(),
-         StyleColumn::sizeOf(QT_TR_NOOP("Line\nThickness"), "LINETHICKNESS", SizeLimits::lineThickness())
-             .inSecondGroup()});
+        StyleColumn::withLineStyle(
+            {StyleColumn::boolean(QT_TRANSLATE_NOOP("StyleColumn", "Show\nVector"), "SHOW"),
+             StyleColumn::list(QT_TRANSLATE_NOOP("StyleColumn", "Vector\nType"), "VECTORTYPE",
+                               Enumeration::vectorType()),
+             StyleColumn::boolean(QT_TRANSLATE_NOOP("StyleColumn", "Vector\nTangents"), "ISTANGENT"),
+             StyleColumn::list(QT_TRANSLATE_NOOP("StyleColumn", "Head\nStyle"), "ARROWHEADSTYLE",
+                               Enumeration::arrowheadStyle())
+                 .inSecondGroup(),
+             StyleColumn::color(QT_TRANSLATE_NOOP("StyleColumn", "Line\nColor"), "COLOR").inSecondGroup()}));
     return table;
 }
 

@@ -11,9 +11,11 @@ const StyleColumnTable& FieldVolumeModel::columns()
 {
     static const StyleColumnTable table(
         "FIELDMAP", "VOLUMEMODE",
-        {StyleColumn::boolean(QT_TR_NOOP("Show\nIso-Surfaces"), "VOLUMEOBJECTSTOPLOT", "SHOWISOSURFACES"),
-         StyleColumn::boolean(QT_TR_NOOP("Show\nSlices"), "VOLUMEOBJECTSTOPLOT", "SHOWSLICES"),
-         StyleColumn::boolean(QT_TR_NOOP("Show\nStreamtraces"), "VOLUMEOBJECTSTOPLOT", "SHOWSTREAMTRACES")});
+        {StyleColumn::boolean(QT_TRANSLATE_NOOP("StyleColumn", "Show\nIso-Surfaces"), "VOLUMEOBJECTSTOPLOT",
+                              "SHOWISOSURFACES"),
+         StyleColumn::boolean(QT_TRANSLATE_NOOP("StyleColumn", "Show\nSlices"), "VOLUMEOBJECTSTOPLOT", "SHOWSLICES"),
+         StyleColumn::boolean(QT_TRANSLATE_NOOP("StyleColumn", "Show\nStreamtraces"), "VOLUMEOBJECTSTOPLOT",
+                              "SHOWSTREAMTRACES")});
     return table;
 }
 

@@ -181,8 +181,7 @@ int ModelAbstract::ownColumnCount(const QModelIndex&) const
 
 QVariant ModelAbstract::ownHeaderData(int section) const
 {
-    // Titles are marked for translation in the link that declares them, in its context.
-    return QCoreApplication::translate(metaObject()->className(), m_columns->column(section).header);
+    return QCoreApplication::translate("StyleColumn", m_columns->column(section).header);
 }
 
 QBrush ModelAbstract::ownHeaderBackground(int section) const

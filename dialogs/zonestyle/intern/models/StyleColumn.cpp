@@ -1,5 +1,7 @@
 #include "dialogs/zonestyle/intern/models/StyleColumn.h"
 
+#include "dialogs/zonestyle/intern/models/Enumeration.h"
+
 #include <kxtoolbox/CheckedStyleValue.h>
 
 #include <QCoreApplication>
@@ -41,14 +43,25 @@ const SizeLimits& SizeLimits::symbolSize()
     return limits;
 }
 
-StyleColumn StyleColumn::boolean(const char* header, const char* keyword, const char* subKeyword)
+namespace {
+
+StyleColumn columnOf(const char* header, ColumnKind kind, const char* keyword, int editorKind, int parameter = 0)
 {
     StyleColumn column;
     column.header = header;
-    column.kind = ColumnKind::Boolean;
+    column.kind = kind;
     column.keyword = keyword;
+    column.editorKind = editorKind;
+    column.editorParameter = parameter;
+    return column;
+}
+
+} // namespace
+
+StyleColumn StyleColumn::boolean(const char* header, const char* keyword, const char* subKeyword)
+{
+    StyleColumn column = columnOf(header, ColumnKind::Boolean, keyword, EditorKind_Boolean);
     column.subKeyword = subKeyword;
-    column.editorKind = EditorKind_Boolean;
     return column;
 }
 
@@ -61,54 +74,42 @@ StyleColumn StyleColumn::list(const char* header, const char* keyword, const Enu
 
 StyleColumn StyleColumn::list(const char* header, const char* keyword)
 {
-    StyleColumn column;
-    column.header = header;
-    column.kind = ColumnKind::List;
-    column.keyword = keyword;
-    column.editorKind = EditorKind_ListWithPopup;
-    column.editorParameter = 1;
-    return column;
+    return columnOf(header, ColumnKind::List, keyword, EditorKind_ListWithPopup, 1);
 }
 
 StyleColumn StyleColumn::color(const char* header, const char* keyword)
 {
-    StyleColumn column;
-    column.header = header;
-    column.kind = ColumnKind::Color;
-    column.keyword = keyword;
-    column.editorKind = EditorKind_Color;
-    return column;
+    return columnOf(header, ColumnKind::Color, keyword, EditorKind_Color);
 }
 
 StyleColumn StyleColumn::sizeOf(const char* header, const char* keyword, const SizeLimits& limits)
 {
-    StyleColumn column;
-    column.header = header;
-    column.kind = ColumnKind::Size;
-    column.keyword = keyword;
-    column.editorKind = EditorKind_EditableList;
+    StyleColumn column = columnOf(header, ColumnKind::Size, keyword, EditorKind_EditableList);
     column.size = &limits;
     return column;
 }
 
 StyleColumn StyleColumn::indexSkip(const char* header, const char* keyword)
 {
-    StyleColumn column;
-    column.header = header;
-    column.kind = ColumnKind::IndexSkip;
-    column.keyword = keyword;
-    column.editorKind = EditorKind_TextWithPopup;
-    return column;
+    return columnOf(header, ColumnKind::IndexSkip, keyword, EditorKind_TextWithPopup);
 }
 
 StyleColumn StyleColumn::indexRange(const char* header, const char* keyword)
 {
-    StyleColumn column;
-    column.header = header;
-    column.kind = ColumnKind::IndexRange;
-    column.keyword = keyword;
-    column.editorKind = EditorKind_Text;
-    return column;
+    return columnOf(header, ColumnKind::IndexRange, keyword, EditorKind_Text);
+}
+
+std::vector<StyleColumn> StyleColumn::withLineStyle(std::vector<StyleColumn> leading)
+{
+    leading.push_back(list(QT_TRANSLATE_NOOP("StyleColumn", "Line\nPattern"), "LINEPATTERN", Enumeration::linePattern())
+                          .inSecondGroup());
+    leading.push_back(
+        sizeOf(QT_TRANSLATE_NOOP("StyleColumn", "Pattern\nLength"), "PATTERNLENGTH", SizeLimits::patternLength())
+            .inSecondGroup());
+    leading.push_back(
+        sizeOf(QT_TRANSLATE_NOOP("StyleColumn", "Line\nThickness"), "LINETHICKNESS", SizeLimits::lineThickness())
+            .inSecondGroup());
+    return leading;
 }
 
 StyleColumn StyleColumn::inSecondGroup() const

@@ -3,6 +3,8 @@
 #include "dialogs/zonestyle/intern/models/Choice.h"
 #include "dialogs/zonestyle/intern/models/EditorKind.h"
 
+#include <vector>
+
 namespace kestrix::sdk::ui::dialogs::zonestyle::intern::models {
 
 class Enumeration;
@@ -38,8 +40,8 @@ enum class ColumnKind {
 enum class HeaderGroup { First, Second };
 
 // One column of a style table: its title, the setting it shows under the table's map and
-// layer keywords, its kind and how the table edits it. Titles are marked for translation in
-// the model that declares them and translated in that model's context.
+// layer keywords, its kind and how the table edits it. Titles are translated in the context
+// "StyleColumn".
 struct StyleColumn {
     const char* header = nullptr;
     ColumnKind kind = ColumnKind::Boolean;
@@ -60,6 +62,10 @@ struct StyleColumn {
     static StyleColumn sizeOf(const char* header, const char* keyword, const SizeLimits& limits);
     static StyleColumn indexSkip(const char* header, const char* keyword);
     static StyleColumn indexRange(const char* header, const char* keyword);
+
+    // `leading`, then the line pattern, its length and the line thickness in the second
+    // header group: the columns of every tab that draws lines.
+    static std::vector<StyleColumn> withLineStyle(std::vector<StyleColumn> leading);
 
     StyleColumn inSecondGroup() const;
     StyleColumn editedBy(int kind, int parameter) const;

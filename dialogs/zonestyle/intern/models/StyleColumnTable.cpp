@@ -44,7 +44,9 @@ std::optional<double> typedSize(const QString& text)
 } // namespace
 
 StyleColumnTable::StyleColumnTable(const char* mapKeyword, const char* layerKeyword, std::vector<StyleColumn> columns)
-    : m_mapKeyword(mapKeyword), m_layerKeyword(layerKeyword), m_columns(std::move(columns))
+    : m_mapKeyword(mapKeyword),
+      m_layerKeyword(layerKeyword),
+      m_columns(std::move(columns))
 {
 }
 
@@ -156,7 +158,8 @@ QVariant StyleColumnTable::threeValueText(UniqueID_t frameId, int column, int ma
     std::array<QString, 3> texts;
     for (size_t i = 0; i < keys.size(); ++i) {
         int value = 0;
-        if (toolbox::StyleValue::returnCodeOk(toolbox::FrameStyleValue(style(frameId, column), keys[i]).get(value, map)))
+        if (toolbox::StyleValue::returnCodeOk(
+                toolbox::FrameStyleValue(style(frameId, column), keys[i]).get(value, map)))
             texts[i] = isRange ? ModelAbstract::indexText(value) : QString::number(value);
     }
     return QStringLiteral("%1,%2,%3").arg(texts[0], texts[1], texts[2]);
@@ -168,8 +171,8 @@ bool StyleColumnTable::write(const QModelIndexList& cells, int column, const QVa
     const actions::StyleKeywords path = keywords(column);
     switch (this->column(column).kind) {
     case ColumnKind::Boolean:
-        actions::StyleAction<char>(QString(), cells, nullptr, value.toInt() == Qt::Checked ? 1 : 0, path.kw1,
-                                   path.kw2, path.kw3, path.kw4)
+        actions::StyleAction<char>(QString(), cells, nullptr, value.toInt() == Qt::Checked ? 1 : 0, path.kw1, path.kw2,
+                                   path.kw3, path.kw4)
             .trigger();
         return true;
     case ColumnKind::List: {
@@ -218,8 +221,8 @@ QList<QAction*>* StyleColumnTable::menu(const QModelIndexList& cells, int column
     case ColumnKind::List:
         return actions::MenuBuilder::choices(cells, choices, path);
     case ColumnKind::Color:
-        actions::SelectColorAction(translated(QT_TRANSLATE_NOOP("StyleMenu", "Select Color")), cells, nullptr,
-                                   path.kw1, path.kw2, path.kw3)
+        actions::SelectColorAction(translated(QT_TRANSLATE_NOOP("StyleMenu", "Select Color")), cells, nullptr, path.kw1,
+                                   path.kw2, path.kw3)
             .trigger();
         return nullptr;
     case ColumnKind::Size:
@@ -231,7 +234,8 @@ QList<QAction*>* StyleColumnTable::menu(const QModelIndexList& cells, int column
         const actions::EnterThreeValueAction::Prompt prompt{
             translated(QT_TRANSLATE_NOOP("StyleMenu", "Enter Index Skipping")),
             QString(),
-            {translated(QT_TRANSLATE_NOOP("StyleMenu", "&I skip")), translated(QT_TRANSLATE_NOOP("StyleMenu", "&J skip")),
+            {translated(QT_TRANSLATE_NOOP("StyleMenu", "&I skip")),
+             translated(QT_TRANSLATE_NOOP("StyleMenu", "&J skip")),
              translated(QT_TRANSLATE_NOOP("StyleMenu", "&K skip"))},
             {1, 1, 1}};
         new actions::EnterThreeValueAction(translated(QT_TRANSLATE_NOOP("StyleMenu", "Enter skip...")), cells, menu,
@@ -240,12 +244,12 @@ QList<QAction*>* StyleColumnTable::menu(const QModelIndexList& cells, int column
     }
     case ColumnKind::IndexRange: {
         auto* menu = new QList<QAction*>();
-        const actions::EnterThreeValueAction::Prompt prompt{
-            translated(QT_TRANSLATE_NOOP("StyleMenu", "Enter Range")),
-            QString(),
-            {translated(QT_TRANSLATE_NOOP("StyleMenu", "&Begin")), translated(QT_TRANSLATE_NOOP("StyleMenu", "&End")),
-             translated(QT_TRANSLATE_NOOP("StyleMenu", "&Skip"))},
-            {0, 0, 0}};
+        const actions::EnterThreeValueAction::Prompt prompt{translated(QT_TRANSLATE_NOOP("StyleMenu", "Enter Range")),
+                                                            QString(),
+                                                            {translated(QT_TRANSLATE_NOOP("StyleMenu", "&Begin")),
+                                                             translated(QT_TRANSLATE_NOOP("StyleMenu", "&End")),
+                                                             translated(QT_TRANSLATE_NOOP("StyleMenu", "&Skip"))},
+                                                            {0, 0, 0}};
         new actions::EnterThreeValueAction(translated(QT_TRANSLATE_NOOP("StyleMenu", "Enter range...")), cells, menu,
                                            prompt, RangeKeys, path);
         return menu;
