@@ -86,6 +86,7 @@ private slots:
     void colorChooserWithMultiColor_data();
     void colorChooserWithMultiColor();
     void colorChooserCancelledKeepsTheColor();
+    void aPromptNamedAsItsOwnParentKeepsItsParent();
 
     void asciiCharacterDialogStartsFromTheCallersValues();
     void asciiCharacterDialogReturnsTheEntries();
@@ -105,6 +106,23 @@ void TestPromptDialogs::initTestCase()
 {
     QString error;
     QVERIFY2(Host::instance().loadSceneJson(QByteArray(FieldScene), &error), qPrintable(error));
+}
+
+// Callers name the active window as the parent, which is the prompt itself when it was the
+// last window used.
+void TestPromptDialogs::aPromptNamedAsItsOwnParentKeepsItsParent()
+{
+    QWidget owner;
+    ColorChooserDialog& chooser = ColorChooserDialog::getInstance(&owner, true);
+    QCOMPARE(chooser.parentWidget(), &owner);
+    QCOMPARE(&ColorChooserDialog::getInstance(&chooser, true), &chooser);
+    QCOMPARE(chooser.parentWidget(), &owner);
+    auto* child = chooser.findChild<QWidget*>();
+    QVERIFY(child);
+    ColorChooserDialog::getInstance(child, true);
+    QCOMPARE(chooser.parentWidget(), &owner);
+    ColorChooserDialog::getInstance(nullptr, true);
+    QCOMPARE(chooser.parentWidget(), nullptr);
 }
 
 void TestPromptDialogs::colorToStringNamesEveryIndex_data()

@@ -1,5 +1,7 @@
 #include <kxsdkdialogs_lineplot_qt/CurveFitSettingsDialog.h>
 
+#include "hostsim/qt/dialogs_common/PromptParent.h"
+
 #include "ui_CurveFitSettingsDialog.h"
 
 #include <kxsdkcommon/SdkCommon.h>
@@ -92,8 +94,8 @@ CurveFitSettingsDialog& CurveFitSettingsDialog::getInstance(QWidget* parent, Cur
     QPointer<CurveFitSettingsDialog>& instance = theInstance();
     if (!instance)
         instance = new CurveFitSettingsDialog(parent);
-    else if (instance->parentWidget() != parent)
-        instance->setParent(parent, instance->windowFlags());
+    else
+        kestrix::dialogs::common::moveToParent(*instance, parent);
     instance->configure(curveType);
     return *instance;
 }

@@ -1,5 +1,7 @@
 #include <kxsdkdialogs_lineplot_qt/LineMapCreateDialog.h>
 
+#include "hostsim/qt/dialogs_common/PromptParent.h"
+
 #include "ui_LineMapCreateDialog.h"
 
 #include <kxsdkbase/KernelApi.h>
@@ -114,8 +116,8 @@ LineMapCreateDialog& LineMapCreateDialog::getInstance(QWidget* parent)
     QPointer<LineMapCreateDialog>& instance = theInstance();
     if (!instance)
         instance = new LineMapCreateDialog(parent);
-    else if (instance->parentWidget() != parent)
-        instance->setParent(parent, instance->windowFlags());
+    else
+        kestrix::dialogs::common::moveToParent(*instance, parent);
     instance->d->fillChoices();
     return *instance;
 }

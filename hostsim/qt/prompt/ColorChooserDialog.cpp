@@ -1,5 +1,7 @@
 #include <kxsdkdialogs_prompt_qt/ColorChooserDialog.h>
 
+#include "hostsim/qt/dialogs_common/PromptParent.h"
+
 #include "ui_ColorChooserDialog.h"
 
 #include <kxsdkbase/KernelApi.h>
@@ -108,8 +110,8 @@ ColorChooserDialog& ColorChooserDialog::getInstance(QWidget* parent, bool allowM
     QPointer<ColorChooserDialog>& instance = theInstance();
     if (!instance)
         instance = new ColorChooserDialog(parent);
-    else if (instance->parentWidget() != parent)
-        instance->setParent(parent, instance->windowFlags());
+    else
+        common::moveToParent(*instance, parent);
     instance->configure(allowMultiColor);
     return *instance;
 }

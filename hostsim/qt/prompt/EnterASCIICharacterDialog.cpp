@@ -1,5 +1,7 @@
 #include <kxsdkdialogs_prompt_qt/EnterASCIICharacterDialog.h>
 
+#include "hostsim/qt/dialogs_common/PromptParent.h"
+
 #include "ui_EnterASCIICharacterDialog.h"
 
 #include <QPointer>
@@ -42,8 +44,8 @@ EnterASCIICharacterDialog& EnterASCIICharacterDialog::getInstance(QWidget* paren
     QPointer<EnterASCIICharacterDialog>& instance = theInstance();
     if (!instance)
         instance = new EnterASCIICharacterDialog(parent);
-    else if (instance->parentWidget() != parent)
-        instance->setParent(parent, instance->windowFlags());
+    else
+        common::moveToParent(*instance, parent);
     instance->configure(character, useBaseFont, fontOverride);
     return *instance;
 }

@@ -1,5 +1,7 @@
 #include <kxsdkdialogs_prompt_qt/EnterThreeIntValuesDialog.h>
 
+#include "hostsim/qt/dialogs_common/PromptParent.h"
+
 #include "ui_EnterThreeIntValuesDialog.h"
 
 #include <QPointer>
@@ -42,8 +44,8 @@ EnterThreeIntValuesDialog& EnterThreeIntValuesDialog::getInstance(QWidget* paren
     QPointer<EnterThreeIntValuesDialog>& instance = theInstance();
     if (!instance)
         instance = new EnterThreeIntValuesDialog(parent);
-    else if (instance->parentWidget() != parent)
-        instance->setParent(parent, instance->windowFlags());
+    else
+        common::moveToParent(*instance, parent);
 
     Private& d = *instance->d;
     instance->setWindowTitle(title);

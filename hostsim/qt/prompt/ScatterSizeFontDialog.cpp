@@ -1,5 +1,7 @@
 #include <kxsdkdialogs_prompt_qt/ScatterSizeFontDialog.h>
 
+#include "hostsim/qt/dialogs_common/PromptParent.h"
+
 #include "ui_ScatterSizeFontDialog.h"
 
 #include <kxsdkcommon/SdkCommon.h>
@@ -53,8 +55,8 @@ ScatterSizeFontDialog& ScatterSizeFontDialog::getInstance(QWidget* parent)
     QPointer<ScatterSizeFontDialog>& instance = theInstance();
     if (!instance)
         instance = new ScatterSizeFontDialog(parent);
-    else if (instance->parentWidget() != parent)
-        instance->setParent(parent, instance->windowFlags());
+    else
+        common::moveToParent(*instance, parent);
     instance->d->fillVariables();
     return *instance;
 }

@@ -1,5 +1,7 @@
 #include <kxsdkdialogs_prompt_qt/ZoneSelectDialog.h>
 
+#include "hostsim/qt/dialogs_common/PromptParent.h"
+
 #include "ui_ZoneSelectDialog.h"
 
 #include <kxsdkbase/KernelApi.h>
@@ -68,8 +70,8 @@ ZoneSelectDialog& ZoneSelectDialog::getInstance(QWidget* parent, int zone)
     QPointer<ZoneSelectDialog>& instance = theInstance();
     if (!instance)
         instance = new ZoneSelectDialog(parent);
-    else if (instance->parentWidget() != parent)
-        instance->setParent(parent, instance->windowFlags());
+    else
+        common::moveToParent(*instance, parent);
     instance->d->initialZone = zone;
     instance->d->fillZones(zone);
     instance->d->updateSensitivities();

@@ -323,6 +323,25 @@ private slots:
         QVERIFY(readMapStyle({"FIELDMAP", "MESH", "COLOR"}, 2) != 5.0);
     }
 
+    void aPromptThatOutlivesItsFrameWritesNothing()
+    {
+        openTab("plotAttr_FDMesh_Page");
+        selectRows({0, 1});
+        const double before = readMapStyle({"FIELDMAP", "MESH", "COLOR"}, 1);
+        ModalDialogAnswerer chooser([](QWidget& window) {
+            QVERIFY(Host::instance().setCurrentFrame(2));
+            auto* dialog = qobject_cast<kestrix::dialogs::prompt::ColorChooserDialog*>(&window);
+            QVERIFY(dialog);
+            dialog->setSelectedColor(6);
+            dialog->accept();
+        });
+        TableClicks::rightClick(view(), 0, column("Mesh\nColor"));
+        QCOMPARE(chooser.answered(), 1);
+        QVERIFY(readMapStyle({"FIELDMAP", "MESH", "COLOR"}, 1) != 6.0);
+        QVERIFY(Host::instance().setCurrentFrame(1));
+        QCOMPARE(readMapStyle({"FIELDMAP", "MESH", "COLOR"}, 1), before);
+    }
+
     void sizeMenusOfferPresetsAndAPromptThatStartsFromTheFirstRow()
     {
         openTab("plotAttr_FDMesh_Page");
