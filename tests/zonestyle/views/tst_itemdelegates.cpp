@@ -1,10 +1,10 @@
-#include "StyleTestLink.h"
+#include "support/StyleTestLink.h"
 
 #include "dialogs/uicontrols/SelectedRows.h"
-#include "dialogs/uicontrols/TableColumnHeader.h"
 #include "dialogs/zonestyle/intern/views/ComboBoxEditor.h"
 #include "dialogs/zonestyle/intern/views/StyleTableView.h"
 #include "dialogs/zonestyle/intern/views/TextItemDelegate.h"
+#include "support/StyleTestTable.h"
 #include "support/TestScenes.h"
 
 #include <kxtoolbox/Set.h>
@@ -16,12 +16,10 @@
 #include <QLineEdit>
 #include <QStandardItemModel>
 #include <QStyle>
-#include <QVBoxLayout>
 #include <QtTest>
 
 using namespace kestrix::sdk::ui::dialogs::zonestyle::intern;
 using kestrix::sdk::ui::dialogs::uicontrols::SelectedRows;
-using kestrix::sdk::ui::dialogs::uicontrols::TableColumnHeader;
 using kestrix::testing::FieldTestLink;
 using kestrix::testing::TestColumn;
 using kestrix::testing::TestScenes;
@@ -65,53 +63,7 @@ void writeShow(std::initializer_list<int> maps, bool show)
         kestrix::toolbox::CheckedStyleValue("FIELDMAP", "MESH", "SHOW").set(show, &set)));
 }
 
-class Table {
-public:
-    explicit Table(FieldTestLink* model)
-    {
-        auto* layout = new QVBoxLayout(&page);
-        view = new StyleTableView(&page);
-        view->setSelectionMode(QAbstractItemView::ExtendedSelection);
-        layout->addWidget(view);
-        view->setHorizontalHeader(new TableColumnHeader(model, view));
-        view->setModel(model, 20);
-        page.resize(700, 400);
-        page.show();
-    }
-
-    QModelIndex index(int row, int column) const { return view->model()->index(row, column); }
-    QRect rect(int row, int column) const { return view->visualRect(index(row, column)); }
-    QPoint cell(int row, int column) const { return rect(row, column).center(); }
-    // Where the check box of a check-box cell is drawn: at the cell's left, centred vertically.
-    QPoint checkBox(int row, int column) const
-    {
-        const QStyle* style = view->style();
-        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
-        const int indicator = style->pixelMetric(QStyle::PM_IndicatorWidth);
-        const QRect area = rect(row, column);
-        return QPoint(area.left() + margin + indicator / 2, area.center().y());
-    }
-    void click(const QPoint& position, Qt::KeyboardModifiers modifiers = {})
-    {
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, position);
-    }
-    void selectRows(int first, int last)
-    {
-        click(cell(first, MeshTypeColumn));
-        click(cell(last, MeshTypeColumn), Qt::ShiftModifier);
-    }
-    void doubleClick(int row, int column)
-    {
-        const QPoint position = cell(row, column);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, position);
-        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, position);
-        QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, position);
-    }
-    SelectedRows::Runs selectedRows() const { return SelectedRows::runs(*view->selectionModel()); }
-
-    QWidget page;
-    StyleTableView* view = nullptr;
-};
+using Table = kestrix::testing::StyleTestTable;
 
 SelectedRows::Runs rows(int first, int last)
 {
@@ -165,8 +117,8 @@ void TestItemDelegates::checkBoxOfASelectedRowSetsEverySelectedRow()
     FieldTestLink link("FIELDMAP", columns());
     writeShow({1, 3, 4, 5, 6}, false);
     writeShow({2}, true);
-    Table table(&link);
-    table.selectRows(0, 4);
+    Table table(&link, 20);
+    table.selectRows(0, 4, MeshTypeColumn);
 
     table.click(table.checkBox(1, ShowColumn));
     QCOMPARE(link.writeCount, 1);
@@ -189,8 +141,8 @@ void TestItemDelegates::checkBoxOfAnUnselectedRowTogglesOnlyItsCell()
 {
     FieldTestLink link("FIELDMAP", columns());
     writeShow({1, 2, 3, 4, 5, 6}, true);
-    Table table(&link);
-    table.selectRows(0, 2);
+    Table table(&link, 20);
+    table.selectRows(0, 2, MeshTypeColumn);
 
     table.click(table.checkBox(4, ShowColumn));
     QCOMPARE(link.writtenRows, QList<int>{4});
@@ -205,8 +157,8 @@ void TestItemDelegates::clickBesideTheCheckBoxTogglesNothing()
 {
     FieldTestLink link("FIELDMAP", columns());
     writeShow({1, 2, 3, 4, 5, 6}, true);
-    Table table(&link);
-    table.selectRows(0, 2);
+    Table table(&link, 20);
+    table.selectRows(0, 2, MeshTypeColumn);
     table.view->setColumnWidth(ShowColumn, 80);
     const QRect cell = table.rect(1, ShowColumn);
 
@@ -219,7 +171,7 @@ void TestItemDelegates::disabledColourCellIsWashedTowardsGrey()
 {
     FieldTestLink link("FIELDMAP", columns());
     writeStyle("MESH", "COLOR", {2, 3}, 1);
-    Table table(&link);
+    Table table(&link, 20);
     table.view->setColumnWidth(ColorColumn, 60);
     QVERIFY(QTest::qWaitForWindowExposed(&table.page));
     QVERIFY(link.isEnabled(table.index(1, ColorColumn)));
@@ -240,8 +192,8 @@ void TestItemDelegates::listCellIsEditedInPlaceWithItsChoices()
 {
     FieldTestLink link("FIELDMAP", columns());
     writeStyle("MESH", "MESHTYPE", {1, 2, 3, 4, 5, 6}, 1);
-    Table table(&link);
-    table.selectRows(0, 3);
+    Table table(&link, 20);
+    table.selectRows(0, 3, MeshTypeColumn);
 
     table.doubleClick(2, MeshTypeColumn);
     auto* editor = table.view->viewport()->findChild<kestrix::ComboBoxEditor*>();
@@ -271,7 +223,7 @@ void TestItemDelegates::editableListCellTakesATypedChoice()
 {
     FieldTestLink link("FIELDMAP", columns());
     writeStyle("MESH", "LINEPATTERN", {1, 2, 3, 4, 5, 6}, 1);
-    Table table(&link);
+    Table table(&link, 20);
 
     table.doubleClick(4, PatternColumn);
     auto* editor = table.view->viewport()->findChild<kestrix::ComboBoxEditor*>();

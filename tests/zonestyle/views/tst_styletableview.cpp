@@ -1,12 +1,13 @@
-#include "StyleTestLink.h"
+#include "support/StyleTestLink.h"
 
 #include "dialogs/uicontrols/SelectedRows.h"
-#include "dialogs/uicontrols/TableColumnHeader.h"
 #include "dialogs/zonestyle/intern/views/ComboBoxDialog.h"
 #include "dialogs/zonestyle/intern/views/ListBoxDialog.h"
 #include "dialogs/zonestyle/intern/views/StyleTableView.h"
 #include "dialogs/zonestyle/intern/views/TextEditDialog.h"
 #include "hostsim/Host.h"
+#include "support/ModalDialogAnswerer.h"
+#include "support/StyleTestTable.h"
 #include "support/TestScenes.h"
 
 #include <common_ui_qt/ComboBoxAutoFilter.h>
@@ -14,22 +15,18 @@
 #include <kxtoolbox/Set.h>
 
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
-#include <QTimer>
-#include <QVBoxLayout>
 #include <QtTest>
 
-#include <functional>
 #include <memory>
 
 using namespace kestrix::sdk::ui::dialogs::zonestyle::intern;
 using kestrix::sdk::ui::dialogs::uicontrols::SelectedRows;
-using kestrix::sdk::ui::dialogs::uicontrols::TableColumnHeader;
 using kestrix::testing::FieldTestLink;
 using kestrix::testing::LineTestLink;
+using kestrix::testing::ModalDialogAnswerer;
 using kestrix::testing::TestColumn;
 using kestrix::testing::TestScenes;
 using views::StyleTableView;
@@ -55,88 +52,8 @@ QVector<TestColumn> fieldColumns()
     };
 }
 
-// A table of the Zone Style dialog as the dialog sets it up: a view in a page, with the
-// model's own column header and the widths it stores when the user resizes a column.
-class Table {
-public:
-    explicit Table(models::ModelAbstract* model, int tab)
-    {
-        auto* layout = new QVBoxLayout(&page);
-        view = new StyleTableView(&page);
-        view->setSelectionMode(QAbstractItemView::ExtendedSelection);
-        layout->addWidget(view);
-        setModel(model, tab);
-        page.resize(900, 400);
-        page.show();
-    }
+using Table = kestrix::testing::StyleTestTable;
 
-    void setModel(models::ModelAbstract* model, int tab)
-    {
-        auto* header = new TableColumnHeader(model, view);
-        QObject::connect(header, &QHeaderView::sectionResized, view,
-                         [this](int logicalIndex) { view->storeColumnWidth(logicalIndex); });
-        view->setHorizontalHeader(header);
-        view->setModel(model, tab);
-    }
-
-    QModelIndex index(int row, int column) const { return view->model()->index(row, column); }
-    QPoint cell(int row, int column) const { return view->visualRect(index(row, column)).center(); }
-
-    void click(int row, int column, Qt::KeyboardModifiers modifiers = {})
-    {
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, cell(row, column));
-    }
-    // A double click as the window system delivers it: press, release, double click, release.
-    void doubleClick(int row, int column)
-    {
-        const QPoint position = cell(row, column);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, position);
-        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, position);
-        QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, position);
-    }
-    void selectRows(int first, int last)
-    {
-        click(first, 0);
-        click(last, 0, Qt::ShiftModifier);
-    }
-    // The press (which selects as the view does for a right button) and then the context
-    // menu request that the window system sends.
-    void rightClick(int row, int column)
-    {
-        const QPoint position = cell(row, column);
-        QTest::mouseClick(view->viewport(), Qt::RightButton, {}, position);
-        QContextMenuEvent event(QContextMenuEvent::Mouse, position, view->viewport()->mapToGlobal(position));
-        QApplication::sendEvent(view->viewport(), &event);
-    }
-    SelectedRows::Runs selectedRows() const { return SelectedRows::runs(*view->selectionModel()); }
-
-    QWidget page;
-    StyleTableView* view = nullptr;
-};
-
-// Answers the popup or menu that the next right click opens, inside its event loop.
-class PopupAnswer {
-public:
-    explicit PopupAnswer(std::function<void(QWidget*)> answer) : m_answer(std::move(answer))
-    {
-        m_timer.setInterval(5);
-        QObject::connect(&m_timer, &QTimer::timeout, [this]() {
-            QWidget* popup = QApplication::activePopupWidget();
-            if (!popup)
-                return;
-            m_timer.stop();
-            m_answered = true;
-            m_answer(popup);
-        });
-        m_timer.start();
-    }
-    bool answered() const { return m_answered; }
-
-private:
-    std::function<void(QWidget*)> m_answer;
-    QTimer m_timer;
-    bool m_answered = false;
-};
 
 QLineEdit* lineEditOf(QWidget* popup)
 {
@@ -187,7 +104,8 @@ void TestStyleTableView::textPopupWritesToEverySelectedRow()
 
     QString shownText;
     QString selectedText;
-    PopupAnswer answer([&](QWidget* popup) {
+    ModalDialogAnswerer answer([&](QWidget& window) {
+        QWidget* popup = &window;
         QVERIFY(qobject_cast<views::TextEditDialog*>(popup));
         shownText = lineEditOf(popup)->text();
         selectedText = lineEditOf(popup)->selectedText();
@@ -213,7 +131,8 @@ void TestStyleTableView::textPopupRejectedByEscapeWritesNothing()
     FieldTestLink link("FIELDMAP", fieldColumns());
     Table table(&link, 1);
     table.selectRows(0, 2);
-    PopupAnswer answer([](QWidget* popup) {
+    ModalDialogAnswerer answer([](QWidget& window) {
+        QWidget* popup = &window;
         QTest::keyClicks(lineEditOf(popup), QStringLiteral("9"));
         QTest::keyClick(lineEditOf(popup), Qt::Key_Escape);
     });
@@ -232,7 +151,8 @@ void TestStyleTableView::textPopupClosedByClickingElsewhereWrites()
     Table table(&link, 1);
     table.selectRows(3, 5);
     QWidget* window = table.page.window();
-    PopupAnswer answer([window](QWidget* popup) {
+    ModalDialogAnswerer answer([window](QWidget& shown) {
+        QWidget* popup = &shown;
         QTest::keyClicks(lineEditOf(popup), QStringLiteral("12"));
         // The click lands on the table's window; while the popup is open it goes to the popup.
         QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, QPoint(5, 5));
@@ -252,7 +172,8 @@ void TestStyleTableView::rightClickOnAnUnselectedRowEditsOnlyThatRow()
     FieldTestLink link("FIELDMAP", fieldColumns());
     Table table(&link, 1);
     table.selectRows(0, 1);
-    PopupAnswer answer([](QWidget* popup) {
+    ModalDialogAnswerer answer([](QWidget& window) {
+        QWidget* popup = &window;
         QTest::keyClicks(lineEditOf(popup), QStringLiteral("5"));
         QTest::keyClick(lineEditOf(popup), Qt::Key_Return);
     });
@@ -275,7 +196,8 @@ void TestStyleTableView::listPopupWritesTheChosenRow()
     table.selectRows(3, 5);
 
     int startRow = -1;
-    PopupAnswer answer([&](QWidget* popup) {
+    ModalDialogAnswerer answer([&](QWidget& window) {
+        QWidget* popup = &window;
         auto* listPopup = qobject_cast<views::ListBoxDialog*>(popup);
         QVERIFY(listPopup);
         startRow = listPopup->currentRow();
@@ -303,7 +225,8 @@ void TestStyleTableView::comboPopupWritesTheChosenIndex()
     table.selectRows(1, 2);
 
     QString editText;
-    PopupAnswer answer([&](QWidget* popup) {
+    ModalDialogAnswerer answer([&](QWidget& window) {
+        QWidget* popup = &window;
         auto* comboPopup = qobject_cast<views::ComboBoxDialog*>(popup);
         QVERIFY(comboPopup);
         editText = comboPopup->comboBox()->currentText();
@@ -329,7 +252,8 @@ void TestStyleTableView::lineMapTextPopupEditsTheRawName()
     Table table(&link, 1);
     table.selectRows(1, 2);
     QString shownText;
-    PopupAnswer answer([&](QWidget* popup) {
+    ModalDialogAnswerer answer([&](QWidget& window) {
+        QWidget* popup = &window;
         shownText = lineEditOf(popup)->text();
         QTest::keyClicks(lineEditOf(popup), QStringLiteral("&ZN& probe"));
         QTest::keyClick(lineEditOf(popup), Qt::Key_Return);
@@ -350,7 +274,8 @@ void TestStyleTableView::popupWriteSkipsRowsDeletedWhileItWasOpen()
                                    0, "NAME"}});
     Table table(&link, 1);
     table.selectRows(1, 3);
-    PopupAnswer answer([](QWidget* popup) {
+    ModalDialogAnswerer answer([](QWidget& window) {
+        QWidget* popup = &window;
         kestrix::toolbox::Set doomed;
         doomed.add(3);
         doomed.add(4);
@@ -373,7 +298,8 @@ void TestStyleTableView::popupWritesNothingWhenTheTableChangedMeanwhile()
     FieldTestLink otherLink("FIELDMAP", fieldColumns());
     Table table(&link, 1);
     table.selectRows(0, 5);
-    PopupAnswer answer([&](QWidget* popup) {
+    ModalDialogAnswerer answer([&](QWidget& window) {
+        QWidget* popup = &window;
         // An idle refresh of the dialog moves the view to another tab's table.
         table.setModel(&otherLink, 2);
         table.view->selectAll();
@@ -395,7 +321,8 @@ void TestStyleTableView::refusedWriteChangesNothing()
     Table table(&link, 1);
     table.selectRows(0, 2);
     const QStringList journal = kestrix::hostsim::Host::instance().journal();
-    PopupAnswer answer([](QWidget* popup) {
+    ModalDialogAnswerer answer([](QWidget& window) {
+        QWidget* popup = &window;
         QTest::keyClicks(lineEditOf(popup), QStringLiteral("4"));
         QTest::keyClick(lineEditOf(popup), Qt::Key_Return);
     });
@@ -450,7 +377,8 @@ void TestStyleTableView::rightClickShowsTheColumnMenu()
     table.selectRows(1, 3);
 
     QStringList texts;
-    PopupAnswer answer([&](QWidget* popup) {
+    ModalDialogAnswerer answer([&](QWidget& window) {
+        QWidget* popup = &window;
         auto* menu = qobject_cast<QMenu*>(popup);
         QVERIFY(menu);
         for (QAction* action : menu->actions())
