@@ -32,10 +32,15 @@ RowSelectionModel::RowSelectionModel(QAbstractItemModel* model, QObject* parent)
 
 void RowSelectionModel::settle()
 {
-    m_settled = SelectedRows::runs(*this);
+    settleAs(SelectedRows::runs(*this));
+    m_applied = m_settled;
+}
+
+void RowSelectionModel::settleAs(SelectedRows::Runs rows)
+{
+    m_settled = std::move(rows);
     m_current.clear();
     m_currentCommand = QItemSelectionModel::NoUpdate;
-    m_applied = m_settled;
 }
 
 void RowSelectionModel::select(const QItemSelection& selection, QItemSelectionModel::SelectionFlags command)
@@ -48,22 +53,13 @@ void RowSelectionModel::select(const QItemSelection& selection, QItemSelectionMo
     if (command == QItemSelectionModel::NoUpdate)
         return;
     const SelectedRows::Runs actual = SelectedRows::runs(*this);
-    if (actual != m_applied) {
-        m_settled = actual;
-        m_current.clear();
-        m_currentCommand = QItemSelectionModel::NoUpdate;
-    }
-    if (command & QItemSelectionModel::Clear) {
-        m_settled.clear();
-        m_current.clear();
-        m_currentCommand = QItemSelectionModel::NoUpdate;
-    }
+    if (actual != m_applied)
+        settleAs(actual);
+    if (command & QItemSelectionModel::Clear)
+        settleAs({});
     // A change without Current starts a new part: the one before becomes settled.
-    if (!(command & QItemSelectionModel::Current)) {
-        m_settled = combinedWith(m_settled, m_current, m_currentCommand);
-        m_current.clear();
-        m_currentCommand = QItemSelectionModel::NoUpdate;
-    }
+    if (!(command & QItemSelectionModel::Current))
+        settleAs(combinedWith(m_settled, m_current, m_currentCommand));
     if (command & (QItemSelectionModel::Toggle | QItemSelectionModel::Select | QItemSelectionModel::Deselect)) {
         m_current = SelectedRows::clipped(SelectedRows::runs(selection), model()->rowCount());
         m_currentCommand = command;

@@ -25,6 +25,8 @@ private:
     void apply(const SelectedRows::Runs& rows);
     // Rows that come or go end the part being extended, as they do in Qt's own model.
     void settle();
+    // Makes `rows` the settled part, with no part being extended.
+    void settleAs(SelectedRows::Runs rows);
 
     // The rows of the last change that were settled, and the rows of the part still being
     // extended (Current) with the operation that combines them with the settled ones.

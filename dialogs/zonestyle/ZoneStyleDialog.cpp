@@ -6,6 +6,7 @@
 #include "dialogs/uicontrols/RowSelectionModel.h"
 #include "dialogs/uicontrols/SelectedRows.h"
 #include "dialogs/uicontrols/TableColumnHeader.h"
+#include "dialogs/zonestyle/intern/models/EditTarget.h"
 #include "dialogs/zonestyle/intern/models/FieldContour3DModel.h"
 #include "dialogs/zonestyle/intern/models/FieldContourModel.h"
 #include "dialogs/zonestyle/intern/models/FieldEdgeModel.h"
@@ -476,12 +477,7 @@ SelectedRows::Runs ZoneStyleDialog::Private::selectedRuns() const
 
 toolbox::Set ZoneStyleDialog::Private::selectedMaps() const
 {
-    toolbox::Set maps;
-    for (const SelectedRows::Run& run : selectedRuns()) {
-        for (int row = run.first; row <= run.last; ++row)
-            maps.add(row + 1);
-    }
-    return maps;
+    return models::EditTarget::mapsOf(selectedRuns());
 }
 
 void ZoneStyleDialog::Private::shiftSelectedLineMaps(bool (*shift)(Set_pa maps))
@@ -760,8 +756,11 @@ void ZoneStyleDialog::on_plotAttr_MaptoolsCopyMap_Button_clicked(bool)
 
 void ZoneStyleDialog::on_plotAttr_MaptoolsDeleteMap_Button_clicked(bool)
 {
-    if (d->selectedRuns().isEmpty())
+    if (!d->currentModel || d->selectedRuns().isEmpty())
         return;
+    // The question runs an event loop of its own, in which the frame may change and maps may
+    // go: only the maps of this frame that are still selected and still exist are deleted.
+    const models::EditTarget target(*d->currentModel, *d->view->selectionModel(), 0);
     QMessageBox question(QMessageBox::Warning, translated("Linemap Delete"),
                          translated("Are you sure you want to \ndelete the selected mappings?"),
                          QMessageBox::Ok | QMessageBox::Cancel, this);
@@ -769,8 +768,7 @@ void ZoneStyleDialog::on_plotAttr_MaptoolsDeleteMap_Button_clicked(bool)
     question.setDefaultButton(QMessageBox::Cancel);
     if (question.exec() != QMessageBox::Ok)
         return;
-    // The selection may have changed while the question was open.
-    const toolbox::Set maps = d->selectedMaps();
+    const toolbox::Set maps = models::EditTarget::mapsOf(target.rowsToWrite());
     if (!maps.isEmpty())
         d->deleteLineMaps(maps);
 }

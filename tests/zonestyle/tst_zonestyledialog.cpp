@@ -287,6 +287,21 @@ private slots:
         QCOMPARE(Host::instance().appLockDepth(), 0);
     }
 
+    void aDeleteConfirmedAfterAFrameSwitchDeletesNothing()
+    {
+        QVERIFY(switchFrame(2));
+        selectRows(view(), {0, 1});
+        ModalDialogAnswerer question([](QWidget& window) {
+            QVERIFY(switchFrame(3));
+            qobject_cast<QMessageBox*>(&window)->button(QMessageBox::Ok)->click();
+        });
+        QTest::mouseClick(button("plotAttr_MaptoolsDeleteMap_Button"), Qt::LeftButton);
+        QCOMPARE(question.answered(), 1);
+        QCOMPARE(VexUtilLineMapGetCount(), 2);
+        QVERIFY(switchFrame(2));
+        QCOMPARE(VexUtilLineMapGetCount(), 4);
+    }
+
     void moveToTopAndBottom()
     {
         QVERIFY(Host::instance().setCurrentFrame(2));

@@ -34,7 +34,7 @@ QModelIndexList Action::cellsToWrite() const
 void Action::invokeAction()
 {
     m_accepted = false;
-    if (cellsToWrite().isEmpty())
+    if (m_target.rowsToWrite().isEmpty())
         return;
     execute();
 }
@@ -57,17 +57,12 @@ toolbox::Set Action::mapSetOf(const QModelIndexList& indexes)
     rows.reserve(indexes.size());
     for (const QModelIndex& index : indexes)
         rows.append(index.row());
-    toolbox::Set maps;
-    for (const SelectedRows::Run& run : SelectedRows::runsFromRows(std::move(rows))) {
-        for (int row = run.first; row <= run.last; ++row)
-            maps.add(row + 1);
-    }
-    return maps;
+    return models::EditTarget::mapsOf(SelectedRows::runsFromRows(std::move(rows)));
 }
 
 toolbox::Set Action::mapSet() const
 {
-    return mapSetOf(cellsToWrite());
+    return models::EditTarget::mapsOf(m_target.rowsToWrite());
 }
 
 QModelIndexList Action::unselectedIndexes() const

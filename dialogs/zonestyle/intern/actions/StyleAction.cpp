@@ -80,9 +80,7 @@ void StyleAction<T>::execute()
 template <typename T>
 void StyleAction<T>::applyValue(T value)
 {
-    if (mapSet().isEmpty())
-        return;
-    if (isNonZero(value) && m_activatesLayer)
+    if (isNonZero(value) && m_activatesLayer && !mapSet().isEmpty())
         queryLayerActivation();
     // The layer questions run event loops of their own: the maps are taken afterwards.
     const toolbox::Set maps = mapSet();

@@ -2,6 +2,8 @@
 
 #include "dialogs/zonestyle/intern/models/ModelAbstract.h"
 
+#include <kxtoolbox/Set.h>
+
 #include <QItemSelectionModel>
 
 #include <algorithm>
@@ -63,7 +65,17 @@ bool EditTarget::isForCurrentFrame() const
            && VexUtilDataSetIsAvailableForFrame(m_frameId);
 }
 
-QModelIndexList EditTarget::cellsToWrite() const
+toolbox::Set EditTarget::mapsOf(const SelectedRows::Runs& rows)
+{
+    toolbox::Set maps;
+    for (const SelectedRows::Run& run : rows) {
+        for (int row = run.first; row <= run.last; ++row)
+            maps.add(row + 1);
+    }
+    return maps;
+}
+
+SelectedRows::Runs EditTarget::rowsToWrite() const
 {
     if (!isForCurrentFrame() || m_column < 0 || m_column >= m_model->columnCount())
         return {};
@@ -75,6 +87,14 @@ QModelIndexList EditTarget::cellsToWrite() const
             return {};
         rows = SelectedRows::intersected(rows, SelectedRows::runs(*m_selection));
     }
+    return rows;
+}
+
+QModelIndexList EditTarget::cellsToWrite() const
+{
+    const SelectedRows::Runs rows = rowsToWrite();
+    if (rows.isEmpty())
+        return {};
     return SelectedRows::indexes(rows, *m_model, m_column);
 }
 

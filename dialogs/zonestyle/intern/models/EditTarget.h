@@ -8,6 +8,10 @@
 
 class QItemSelectionModel;
 
+namespace kestrix::toolbox {
+class Set;
+}
+
 namespace kestrix::sdk::ui::dialogs::zonestyle::intern::models {
 
 // The maps that a write was meant for when the user started it: the table, the frame it
@@ -31,6 +35,11 @@ public:
     void followSelection(const QItemSelectionModel* selection);
 
     ModelAbstract* model() const { return m_model; }
+    // The maps of table rows (row r is map r + 1).
+    static toolbox::Set mapsOf(const uicontrols::SelectedRows::Runs& rows);
+
+    // The rows to write now; empty as cellsToWrite is.
+    uicontrols::SelectedRows::Runs rowsToWrite() const;
     QModelIndexList cellsToWrite() const;
 
 private:

@@ -98,7 +98,6 @@ protected:
     // The choices of a list or size column; by default those its kind gives.
     virtual Choices columnChoices(int column) const;
 
-    const StyleColumnTable* columnTable() const { return m_columns; }
     // Reads of a declared column for the map of `row`.
     bool isChecked(int row, int column) const;
     std::optional<int> columnValue(int row, int column) const;

@@ -26,8 +26,6 @@ public:
 
     int count() const { return static_cast<int>(m_columns.size()); }
     const StyleColumn& column(int column) const { return m_columns.at(static_cast<size_t>(column)); }
-    const char* mapKeyword() const { return m_mapKeyword; }
-    const char* layerKeyword() const { return m_layerKeyword; }
     // The full path of a column's setting.
     actions::StyleKeywords keywords(int column) const;
     toolbox::FrameStyleValue style(UniqueID_t frameId, int column) const;
