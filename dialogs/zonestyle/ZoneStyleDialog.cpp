@@ -21,7 +21,16 @@
 #include "dialogs/zonestyle/intern/models/FieldSurfacesModel.h"
 #include "dialogs/zonestyle/intern/models/FieldVectorModel.h"
 #include "dialogs/zonestyle/intern/models/FieldVolumeModel.h"
+#include "dialogs/zonestyle/intern/models/LineBarsModel.h"
+#include "dialogs/zonestyle/intern/models/LineCurvesModel.h"
+#include "dialogs/zonestyle/intern/models/LineDefinitionsModel.h"
+#include "dialogs/zonestyle/intern/models/LineDefinitionsPolarModel.h"
+#include "dialogs/zonestyle/intern/models/LineDefinitionsXYModel.h"
+#include "dialogs/zonestyle/intern/models/LineErrorBarsModel.h"
+#include "dialogs/zonestyle/intern/models/LineIndicesModel.h"
+#include "dialogs/zonestyle/intern/models/LineLinesModel.h"
 #include "dialogs/zonestyle/intern/models/LineStaticAreaModel.h"
+#include "dialogs/zonestyle/intern/models/LineSymbolsModel.h"
 #include "dialogs/zonestyle/intern/models/ModelForPageMap.h"
 #include "dialogs/zonestyle/intern/views/SelectionModelSignalSuspender.h"
 #include "dialogs/zonestyle/intern/views/StyleTableView.h"
@@ -124,6 +133,7 @@ public:
     void setupTableView();
     void addTableViewAndFilterTo(QWidget* page);
     uicontrols::TableColumnHeader* getHeaderForModel(models::ModelAbstract* model);
+    static void moveDefinitionsColumns(QHeaderView& header, int plotType);
     void replaceColumnHeader(uicontrols::TableColumnHeader* header);
     void configureColumnHeader(uicontrols::TableColumnHeader* header);
     void destroyHeaders();
@@ -199,12 +209,39 @@ void ZoneStyleDialog::Private::createViewModels()
         {ui.plotAttr_FDEffect_Page, PlotType_Cartesian3D,
          field([](ModelAbstract* sub) { return new FieldEffectsModel(sub); }, [] { return new FieldEffects3DModel(nullptr); })},
     };
+    const auto line = [](std::function<ModelAbstract*(ModelAbstract*)> tab) -> Chain {
+        return [tab] { return new LineStaticAreaModel(tab(nullptr)); };
+    };
+    const auto definitions = [](std::function<ModelAbstract*()> extension) -> Chain {
+        return [extension] { return new LineStaticAreaModel(new LineDefinitionsModel(extension())); };
+    };
+    const std::vector<PageChain> lineChains{
+        {ui.plotAttr_LPDefn_Page, PlotType_XYLine, definitions([] { return new LineDefinitionsXYModel(nullptr); })},
+        {ui.plotAttr_LPDefn_Page, PlotType_PolarLine, definitions([] { return new LineDefinitionsPolarModel(nullptr); })},
+        {ui.plotAttr_LPLine_Page, any, line([](ModelAbstract* sub) { return new LineLinesModel(sub); })},
+        {ui.plotAttr_LPCurv_Page, any, line([](ModelAbstract* sub) { return new LineCurvesModel(sub); })},
+        {ui.plotAttr_LPSymb_Page, any, line([](ModelAbstract* sub) { return new LineSymbolsModel(sub); })},
+        {ui.plotAttr_LPEBar_Page, any, line([](ModelAbstract* sub) { return new LineErrorBarsModel(sub); })},
+        {ui.plotAttr_LPBars_Page, any, line([](ModelAbstract* sub) { return new LineBarsModel(sub); })},
+        {ui.plotAttr_LPIndx_Page, any, line([](ModelAbstract* sub) { return new LineIndicesModel(sub); })},
+    };
     for (const PageChain& entry : chains)
         modelTable->setModelForPage(entry.page, entry.chain(), entry.plotType);
-    for (QWidget* page : {ui.plotAttr_LPDefn_Page, ui.plotAttr_LPLine_Page, ui.plotAttr_LPCurv_Page,
-                          ui.plotAttr_LPSymb_Page, ui.plotAttr_LPEBar_Page, ui.plotAttr_LPBars_Page,
-                          ui.plotAttr_LPIndx_Page})
-        modelTable->setModelForPage(page, new LineStaticAreaModel(nullptr), any);
+    for (const PageChain& entry : lineChains) {
+        ModelAbstract* model = entry.chain();
+        modelTable->setModelForPage(entry.page, model, entry.plotType);
+        if (entry.page == ui.plotAttr_LPDefn_Page)
+            moveDefinitionsColumns(*getHeaderForModel(model), entry.plotType);
+    }
+}
+
+// The variables come first on the definitions tab, and the legend last on the x-y one. The
+// header keeps this order, and any the user makes, for the life of the dialog.
+void ZoneStyleDialog::Private::moveDefinitionsColumns(QHeaderView& header, int plotType)
+{
+    header.moveSection(5, plotType == PlotType_PolarLine ? 7 : 9);
+    header.moveSection(4, 6);
+    header.moveSection(3, 5);
 }
 
 QTabWidget* ZoneStyleDialog::Private::getCurrentTabWidget() const

@@ -154,4 +154,85 @@ const Enumeration& Enumeration::lightingEffect()
     return table;
 }
 
+const Enumeration& Enumeration::lineMapSort()
+{
+    static const Enumeration table{{0, QT_TRANSLATE_NOOP("StyleEnumeration", "None")},
+                                   {1, QT_TRANSLATE_NOOP("StyleEnumeration", "By independent variable")},
+                                   {2, QT_TRANSLATE_NOOP("StyleEnumeration", "By dependent variable")}};
+    return table;
+}
+
+const Enumeration& Enumeration::legendShow()
+{
+    static const Enumeration table{{0, QT_TRANSLATE_NOOP("StyleEnumeration", "Always")},
+                                   {1, QT_TRANSLATE_NOOP("StyleEnumeration", "Never")},
+                                   {2, QT_TRANSLATE_NOOP("StyleEnumeration", "Auto")}};
+    return table;
+}
+
+const Enumeration& Enumeration::functionDependencyXY()
+{
+    static const Enumeration table{{0, QT_TRANSLATE_NOOP("StyleEnumeration", "y=f(x)")},
+                                   {1, QT_TRANSLATE_NOOP("StyleEnumeration", "x=f(y)")}};
+    return table;
+}
+
+const Enumeration& Enumeration::functionDependencyPolar()
+{
+    static const Enumeration table{{0, QT_TRANSLATE_NOOP("StyleEnumeration", "R=f(Theta)")},
+                                   {1, QT_TRANSLATE_NOOP("StyleEnumeration", "Theta=f(R)")}};
+    return table;
+}
+
+const Enumeration& Enumeration::barDirection()
+{
+    static const Enumeration table{{0, QT_TRANSLATE_NOOP("StyleEnumeration", "Vertical (y=f(x))")},
+                                   {1, QT_TRANSLATE_NOOP("StyleEnumeration", "Horizontal (x=f(y))")}};
+    return table;
+}
+
+const Enumeration& Enumeration::curveType()
+{
+    static const Enumeration table{{0, QT_TRANSLATE_NOOP("StyleEnumeration", "Line segment")},
+                                   {1, ""},
+                                   {2, QT_TRANSLATE_NOOP("StyleEnumeration", "Exponential fit")},
+                                   {3, QT_TRANSLATE_NOOP("StyleEnumeration", "Power fit")},
+                                   {4, QT_TRANSLATE_NOOP("StyleEnumeration", "Spline")},
+                                   {5, QT_TRANSLATE_NOOP("StyleEnumeration", "Parametric spline")},
+                                   {6, QT_TRANSLATE_NOOP("StyleEnumeration", "Extended")}};
+    return table;
+}
+
+const Enumeration& Enumeration::errorBar()
+{
+    static const Enumeration table{{0, QT_TRANSLATE_NOOP("StyleEnumeration", "Up")},
+                                   {1, QT_TRANSLATE_NOOP("StyleEnumeration", "Down")},
+                                   {2, QT_TRANSLATE_NOOP("StyleEnumeration", "Left")},
+                                   {3, QT_TRANSLATE_NOOP("StyleEnumeration", "Right")},
+                                   {4, QT_TRANSLATE_NOOP("StyleEnumeration", "Horizontal")},
+                                   {5, QT_TRANSLATE_NOOP("StyleEnumeration", "Vertical")},
+                                   {6, QT_TRANSLATE_NOOP("StyleEnumeration", "Cross")}};
+    return table;
+}
+
+const Enumeration& Enumeration::ijkLines()
+{
+    static const Enumeration table{{0, QT_TRANSLATE_NOOP("StyleEnumeration", "I-Varying")},
+                                   {1, QT_TRANSLATE_NOOP("StyleEnumeration", "J-Varying")},
+                                   {2, QT_TRANSLATE_NOOP("StyleEnumeration", "K-Varying")}};
+    return table;
+}
+
+const Enumeration& Enumeration::xAxis()
+{
+    static const Enumeration table{{1, "X1"}, {2, "X2"}, {3, "X3"}, {4, "X4"}, {5, "X5"}};
+    return table;
+}
+
+const Enumeration& Enumeration::yAxis()
+{
+    static const Enumeration table{{1, "Y1"}, {2, "Y2"}, {3, "Y3"}, {4, "Y4"}, {5, "Y5"}};
+    return table;
+}
+
 } // namespace kestrix::sdk::ui::dialogs::zonestyle::intern::models

@@ -36,6 +36,19 @@ public:
     // "None" first, as its menu offers it.
     static const Enumeration& surfacesToPlot();
     static const Enumeration& lightingEffect();
+    // The sortings a user chooses; "By specific variable" is shown by the variable's name.
+    static const Enumeration& lineMapSort();
+    static const Enumeration& legendShow();
+    static const Enumeration& functionDependencyXY();
+    static const Enumeration& functionDependencyPolar();
+    static const Enumeration& barDirection();
+    // The polynomial fit (1) has no text of its own: its order names it.
+    static const Enumeration& curveType();
+    static const Enumeration& errorBar();
+    static const Enumeration& ijkLines();
+    // The axis numbers 1 to 5 of a line map's x and y axes.
+    static const Enumeration& xAxis();
+    static const Enumeration& yAxis();
 
 private:
     std::vector<Entry> m_entries;

@@ -14,9 +14,9 @@ int FieldModelAbstract::mapCount() const
     return VexUtilFieldMapGetCountForFrame(frameId());
 }
 
-bool FieldModelAbstract::ownIsEnabled(const QModelIndex& index) const
+bool FieldModelAbstract::mapIsActive(int row) const
 {
-    return VexUtilFieldMapIsActiveForFrame(frameId(), index.row() + 1) == 1;
+    return VexUtilFieldMapIsActiveForFrame(frameId(), row + 1) == 1;
 }
 
 bool FieldModelAbstract::layerIsOn(const char* layerKeyword) const
@@ -24,24 +24,9 @@ bool FieldModelAbstract::layerIsOn(const char* layerKeyword) const
     return VexUtilFieldLayerIsActiveForFrame(frameId(), layerKeyword);
 }
 
-bool FieldModelAbstract::showsLayer(int row, const char* layerKeyword) const
+const char* FieldModelAbstract::mapKeyword() const
 {
-    return VexUtilFieldMapIsActiveForFrame(frameId(), row + 1) == 1 && layerIsOn(layerKeyword) && isChecked(row, 0);
-}
-
-bool FieldModelAbstract::mapSettingIsOn(int row, const char* kw2, const char* kw3) const
-{
-    bool value = false;
-    return toolbox::StyleValue::returnCodeOk(toolbox::FrameStyleValue(frameId(), "FIELDMAP", kw2, kw3).get(value, row + 1))
-           && value;
-}
-
-std::optional<int> FieldModelAbstract::mapSetting(int row, const char* kw2, const char* kw3) const
-{
-    int value = 0;
-    if (!toolbox::StyleValue::returnCodeOk(toolbox::FrameStyleValue(frameId(), "FIELDMAP", kw2, kw3).get(value, row + 1)))
-        return std::nullopt;
-    return value;
+    return "FIELDMAP";
 }
 
 bool FieldModelAbstract::isThreeDimensional() const

@@ -3,8 +3,6 @@
 #include "dialogs/zonestyle/intern/models/Enumeration.h"
 #include "dialogs/zonestyle/intern/models/StyleColumnTable.h"
 
-#include "dialogs/zonestyle/intern/actions/EnterASCIICharacterAction.h"
-#include "dialogs/zonestyle/intern/actions/MenuBuilder.h"
 #include "dialogs/zonestyle/intern/actions/StyleAction.h"
 
 #include <kxsdkcommon/SdkCommon.h>
@@ -23,9 +21,7 @@ const StyleColumnTable& FieldScatterModel::columns()
     static const StyleColumnTable table(
         "FIELDMAP", "SCATTER",
         {StyleColumn::boolean(QT_TRANSLATE_NOOP("StyleColumn", "Show\nScatter"), "SHOW"),
-         StyleColumn::list(QT_TRANSLATE_NOOP("StyleColumn", "Symbol\nShape"), "SYMBOLSHAPE", Enumeration::geomShape())
-             .nestedIn("GEOMSHAPE")
-             .editedBy(EditorKind_List, 1),
+         StyleColumn::symbolShape(QT_TRANSLATE_NOOP("StyleColumn", "Symbol\nShape")),
          StyleColumn::sizeOf(QT_TRANSLATE_NOOP("StyleColumn", "Scatter\nSize"), "FRAMESIZE", SizeLimits::symbolSize())
              .editedBy(EditorKind_List, 0),
          StyleColumn::color(QT_TRANSLATE_NOOP("StyleColumn", "Outline\nColor"), "COLOR").inSecondGroup(),
@@ -49,9 +45,6 @@ QString FieldScatterModel::sizeVariableText() const
 
 QVariant FieldScatterModel::ownData(const QModelIndex& index, int role) const
 {
-    const int map = index.row() + 1;
-    if (role == Qt::DisplayRole && index.column() == Column_SymbolShape)
-        return getSymbolShapeText(map, "FIELDMAP", "SCATTER");
     if (role == Qt::DisplayRole && index.column() == Column_Size
         && mapSettingIsOn(index.row(), "SCATTER", "SIZEBYVARIABLE"))
         return sizeVariableText();
@@ -86,14 +79,9 @@ void FieldScatterModel::openSelectVariableDialog()
 QList<QAction*>* FieldScatterModel::ownColumnActions(QItemSelectionModel* selection, int column)
 {
     QList<QAction*>* menu = FieldModelAbstract::ownColumnActions(selection, column);
-    if (!menu || (column != Column_SymbolShape && column != Column_Size))
+    if (!menu || column != Column_Size)
         return menu;
     const QModelIndexList cells = selectedCells(*selection, column);
-    if (column == Column_SymbolShape) {
-        actions::MenuBuilder::appendSeparator(*menu);
-        new actions::EnterASCIICharacterAction("FIELDMAP", "SCATTER", cells, menu);
-        return menu;
-    }
     // Only a size that was written, not a cancelled prompt, ends sizing by variable.
     for (QAction* action : *menu) {
         if (auto* sizeAction = qobject_cast<actions::Action*>(action))

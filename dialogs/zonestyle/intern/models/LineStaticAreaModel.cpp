@@ -44,10 +44,14 @@ int LineStaticAreaModel::ownColumnCount(const QModelIndex&) const
 QVariant LineStaticAreaModel::ownHeaderData(int section) const
 {
     switch (section) {
-    case Column_MapNumber: return tr("Map\nNumber");
-    case Column_MapName: return tr("Map\nName");
-    case Column_Show: return tr("Show\nMap");
-    default: return {};
+    case Column_MapNumber:
+        return tr("Map\nNumber");
+    case Column_MapName:
+        return tr("Map\nName");
+    case Column_Show:
+        return tr("Show\nMap");
+    default:
+        return {};
     }
 }
 
@@ -115,15 +119,19 @@ QList<QAction*>* LineStaticAreaModel::ownColumnActions(QItemSelectionModel* sele
     if (column != Column_Show || !selection)
         return nullptr;
     // Invert reads the check state of the cells it is given, so they are cells of this column.
-    return actions::MapActivateAction::createMenu(uicontrols::SelectedRows::indexes(*selection, column), ActiveLineMaps);
+    return actions::MapActivateAction::createMenu(uicontrols::SelectedRows::indexes(*selection, column),
+                                                  ActiveLineMaps);
 }
 
 int LineStaticAreaModel::ownEditorKind(int column) const
 {
     switch (column) {
-    case Column_MapName: return EditorKind_LineMapText;
-    case Column_Show: return EditorKind_Boolean;
-    default: return EditorKind_None;
+    case Column_MapName:
+        return EditorKind_LineMapText;
+    case Column_Show:
+        return EditorKind_Boolean;
+    default:
+        return EditorKind_None;
     }
 }
 

@@ -215,7 +215,34 @@ QList<QAction*>* ModelAbstract::ownColumnActions(QItemSelectionModel* selection,
 
 Choices ModelAbstract::columnChoices(int column) const
 {
-    return m_columns ? m_columns->choices(column) : Choices();
+    return m_columns ? m_columns->choices(m_frameId, column) : Choices();
+}
+
+bool ModelAbstract::ownIsEnabled(const QModelIndex& index) const
+{
+    return mapIsActive(index.row());
+}
+
+bool ModelAbstract::showsLayer(int row, const char* layerKeyword) const
+{
+    return mapIsActive(row) && layerIsOn(layerKeyword) && isChecked(row, 0);
+}
+
+bool ModelAbstract::mapSettingIsOn(int row, const char* kw2, const char* kw3) const
+{
+    bool value = false;
+    return toolbox::StyleValue::returnCodeOk(
+               toolbox::FrameStyleValue(m_frameId, mapKeyword(), kw2, kw3).get(value, row + 1))
+           && value;
+}
+
+std::optional<int> ModelAbstract::mapSetting(int row, const char* kw2, const char* kw3) const
+{
+    int value = 0;
+    if (!toolbox::StyleValue::returnCodeOk(
+            toolbox::FrameStyleValue(m_frameId, mapKeyword(), kw2, kw3).get(value, row + 1)))
+        return std::nullopt;
+    return value;
 }
 
 bool ModelAbstract::isChecked(int row, int column) const
@@ -330,7 +357,12 @@ QString ModelAbstract::getIndexRangeText(int map, const char* kw1, const char* k
 
 QString ModelAbstract::getSymbolShapeText(int map, const char* kw1, const char* kw2) const
 {
-    const toolbox::FrameStyleValue shape(m_frameId, kw1, kw2, "SYMBOLSHAPE");
+    return symbolShapeText(m_frameId, map, kw1, kw2);
+}
+
+QString ModelAbstract::symbolShapeText(UniqueID_t frameId, int map, const char* kw1, const char* kw2)
+{
+    const toolbox::FrameStyleValue shape(frameId, kw1, kw2, "SYMBOLSHAPE");
     bool isAscii = false;
     if (toolbox::StyleValue::returnCodeOk(toolbox::FrameStyleValue(shape, "ISASCII").get(isAscii, map)) && isAscii) {
         std::string character;
@@ -356,27 +388,6 @@ QString ModelAbstract::getSymbolShapeText(int map, const char* kw1, const char* 
     if (!toolbox::StyleValue::returnCodeOk(toolbox::FrameStyleValue(shape, "GEOMSHAPE").get(geomShape, map)))
         return {};
     return geomShapeText(geomShape);
-}
-
-QStringList ModelAbstract::getVariableNameList() const
-{
-    QStringList names;
-    const toolbox::Set variables = sdk::getEnabledVars();
-    for (int var = variables.getNextMember(0); var != 0; var = variables.getNextMember(var))
-        names.append(fromUtf8(sdk::variableNameWithIndexFormattedForAliasesForFrame(m_frameId, var)));
-    return names;
-}
-
-QStringList ModelAbstract::getZoneNameList() const
-{
-    QStringList names;
-    Set_pa zonesHandle = nullptr;
-    if (!VexUtilZoneGetEnabled(&zonesHandle))
-        return names;
-    const toolbox::Set zones(zonesHandle);
-    for (int zone = zones.getNextMember(0); zone != 0; zone = zones.getNextMember(zone))
-        names.append(fromUtf8(sdk::zoneNameWithIndexFormattedForFrame(m_frameId, zone)));
-    return names;
 }
 
 } // namespace kestrix::sdk::ui::dialogs::zonestyle::intern::models

@@ -81,6 +81,9 @@ public:
     static QString linePatternText(int value);
     static QString fillModeText(int value);
     static QString geomShapeText(int value);
+    // A symbol under kw1 kw2 ("FIELDMAP" "SCATTER"): its shape's name, or its character in
+    // quotes with the font where it is not the base font.
+    static QString symbolShapeText(UniqueID_t frameId, int map, const char* kw1, const char* kw2);
 
 protected:
     Qt::ItemFlags ownFlags(const QModelIndex& index) const override;
@@ -92,7 +95,20 @@ protected:
     QBrush ownHeaderBackground(int section) const override;
 
     virtual QList<QAction*>* ownColumnActions(QItemSelectionModel* selection, int column);
-    virtual bool ownIsEnabled(const QModelIndex& index) const = 0;
+    // By default a cell is enabled while its map is active.
+    virtual bool ownIsEnabled(const QModelIndex& index) const;
+    virtual bool mapIsActive(int row) const = 0;
+    // Whether a plot layer of the frame ("SHOWMESH", "SHOWLINES", ...) is on.
+    virtual bool layerIsOn(const char* layerKeyword) const = 0;
+    // The row's map is active, the plot layer is on and the link's own show column (its
+    // first) is checked: when the cells of a layer's tab are enabled.
+    bool showsLayer(int row, const char* layerKeyword) const;
+    // "FIELDMAP" or "LINEMAP".
+    virtual const char* mapKeyword() const = 0;
+    // A setting of the row's map outside this link's columns (map keyword, kw2, kw3).
+    bool mapSettingIsOn(int row, const char* kw2, const char* kw3) const;
+    std::optional<int> mapSetting(int row, const char* kw2, const char* kw3) const;
+    const StyleColumnTable* columnTable() const { return m_columns; }
     virtual int ownEditorKind(int column) const;
     virtual int ownEditorParameter(int column) const;
     // The choices of a list or size column; by default those its kind gives.
@@ -108,8 +124,6 @@ protected:
     QVariant getColorData(int map, const char* kw1, const char* kw2 = nullptr, const char* kw3 = nullptr) const;
     QString getIndexRangeText(int map, const char* kw1, const char* kw2, const char* kw3) const;
     QString getSymbolShapeText(int map, const char* kw1, const char* kw2) const;
-    QStringList getVariableNameList() const;
-    QStringList getZoneNameList() const;
 
 private:
     void stateChanged(const toolbox::StateChangeEventInterface& event);

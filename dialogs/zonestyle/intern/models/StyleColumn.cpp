@@ -43,6 +43,30 @@ const SizeLimits& SizeLimits::symbolSize()
     return limits;
 }
 
+const SizeLimits& SizeLimits::lineSymbolSize()
+{
+    static const SizeLimits limits{"SYMBOLSIZES",
+                                   QT_TRANSLATE_NOOP("StyleSize", "Enter the size of symbols in frame units"),
+                                   QT_TRANSLATE_NOOP("StyleSize", "Size [%]"), 0.0, 100.0};
+    return limits;
+}
+
+const SizeLimits& SizeLimits::barSize()
+{
+    static const SizeLimits limits{"SYMBOLSIZES",
+                                   QT_TRANSLATE_NOOP("StyleSize", "Enter the width of the bars in frame units"),
+                                   QT_TRANSLATE_NOOP("StyleSize", "Size [%]"), 0.0, 100.0};
+    return limits;
+}
+
+const SizeLimits& SizeLimits::errorBarSize()
+{
+    static const SizeLimits limits{"SYMBOLSIZES",
+                                   QT_TRANSLATE_NOOP("StyleSize", "Enter the size of error bars in frame units"),
+                                   QT_TRANSLATE_NOOP("StyleSize", "Size [%]"), 0.0, 100.0};
+    return limits;
+}
+
 namespace {
 
 StyleColumn columnOf(const char* header, ColumnKind kind, const char* keyword, int editorKind, int parameter = 0)
@@ -99,6 +123,34 @@ StyleColumn StyleColumn::indexRange(const char* header, const char* keyword)
     return columnOf(header, ColumnKind::IndexRange, keyword, EditorKind_Text);
 }
 
+StyleColumn StyleColumn::symbolShape(const char* header)
+{
+    StyleColumn column = columnOf(header, ColumnKind::SymbolShape, "SYMBOLSHAPE", EditorKind_List, 1);
+    column.subKeyword = "GEOMSHAPE";
+    column.enumeration = &Enumeration::geomShape();
+    return column;
+}
+
+StyleColumn StyleColumn::skip(const char* header)
+{
+    return columnOf(header, ColumnKind::Skip, "SKIPPING", EditorKind_None);
+}
+
+StyleColumn StyleColumn::variable(const char* header, const char* keyword)
+{
+    return columnOf(header, ColumnKind::Variable, keyword, EditorKind_FilteredListWithPopup, 3);
+}
+
+StyleColumn StyleColumn::zone(const char* header, const char* keyword)
+{
+    return columnOf(header, ColumnKind::Zone, keyword, EditorKind_FilteredListWithPopup, 2);
+}
+
+StyleColumn StyleColumn::text(const char* header, const char* keyword)
+{
+    return columnOf(header, ColumnKind::Text, keyword, EditorKind_None);
+}
+
 std::vector<StyleColumn> StyleColumn::withLineStyle(std::vector<StyleColumn> leading)
 {
     leading.push_back(list(QT_TRANSLATE_NOOP("StyleColumn", "Line\nPattern"), "LINEPATTERN", Enumeration::linePattern())
@@ -131,6 +183,13 @@ StyleColumn StyleColumn::nestedIn(const char* subKeyword) const
 {
     StyleColumn column(*this);
     column.subKeyword = subKeyword;
+    return column;
+}
+
+StyleColumn StyleColumn::underLayer(const char* layerKeyword) const
+{
+    StyleColumn column(*this);
+    column.layer = layerKeyword;
     return column;
 }
 

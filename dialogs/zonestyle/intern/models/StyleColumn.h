@@ -24,6 +24,9 @@ struct SizeLimits {
     static const SizeLimits& patternLength();
     static const SizeLimits& lineThickness();
     static const SizeLimits& symbolSize();
+    static const SizeLimits& lineSymbolSize();
+    static const SizeLimits& barSize();
+    static const SizeLimits& errorBarSize();
 };
 
 // What a column holds; each kind reads, writes, flags and offers its menu in one way for
@@ -35,6 +38,11 @@ enum class ColumnKind {
     Size,       // a size in percent; menu of presets and "Enter..."
     IndexSkip,  // three skips I, J, K; menu "No skip", "Enter skip..."
     IndexRange, // begin, end and skip of an index range; menu "Enter range..."
+    SymbolShape, // a geometric shape or a character; menu the shapes and "&Character..."
+    Skip,        // a skipping by index or by distance (its sibling "SKIPMODE" says which); menu of skips
+    Variable,    // a variable number; edited as the list of enabled variables; menu "Select Variable..."
+    Zone,        // a zone number; edited as the list of enabled zones; menu "Select Zone..."
+    Text,        // shown, edited and offered by the link alone
 };
 
 enum class HeaderGroup { First, Second };
@@ -46,6 +54,8 @@ struct StyleColumn {
     const char* header = nullptr;
     ColumnKind kind = ColumnKind::Boolean;
     const char* keyword = nullptr;
+    // The layer keyword of this column where it differs from the table's.
+    const char* layer = nullptr;
     // A second keyword below the first, where the setting is nested deeper.
     const char* subKeyword = nullptr;
     int editorKind = EditorKind_None;
@@ -62,6 +72,13 @@ struct StyleColumn {
     static StyleColumn sizeOf(const char* header, const char* keyword, const SizeLimits& limits);
     static StyleColumn indexSkip(const char* header, const char* keyword);
     static StyleColumn indexRange(const char* header, const char* keyword);
+    // "SYMBOLSHAPE" "GEOMSHAPE" of the table's layer.
+    static StyleColumn symbolShape(const char* header);
+    // "SKIPPING" of the table's layer.
+    static StyleColumn skip(const char* header);
+    static StyleColumn variable(const char* header, const char* keyword);
+    static StyleColumn zone(const char* header, const char* keyword);
+    static StyleColumn text(const char* header, const char* keyword = nullptr);
 
     // `leading`, then the line pattern, its length and the line thickness in the second
     // header group: the columns of every tab that draws lines.
@@ -70,6 +87,7 @@ struct StyleColumn {
     StyleColumn inSecondGroup() const;
     StyleColumn editedBy(int kind, int parameter) const;
     StyleColumn nestedIn(const char* subKeyword) const;
+    StyleColumn underLayer(const char* layerKeyword) const;
 };
 
 } // namespace kestrix::sdk::ui::dialogs::zonestyle::intern::models

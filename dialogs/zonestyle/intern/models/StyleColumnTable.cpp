@@ -1,17 +1,26 @@
 #include "dialogs/zonestyle/intern/models/StyleColumnTable.h"
 
+#include "dialogs/zonestyle/intern/actions/CompanionStyleAction.h"
+#include "dialogs/zonestyle/intern/actions/EnterASCIICharacterAction.h"
 #include "dialogs/zonestyle/intern/actions/EnterThreeValueAction.h"
 #include "dialogs/zonestyle/intern/actions/MenuBuilder.h"
 #include "dialogs/zonestyle/intern/actions/SelectColorAction.h"
+#include "dialogs/zonestyle/intern/actions/SkipAction.h"
 #include "dialogs/zonestyle/intern/actions/StyleAction.h"
 #include "dialogs/zonestyle/intern/actions/ThreeValueAction.h"
+#include "dialogs/zonestyle/intern/actions/VariableSelectAction.h"
+#include "dialogs/zonestyle/intern/actions/ZoneSelectAction.h"
 #include "dialogs/zonestyle/intern/models/Enumeration.h"
 #include "dialogs/zonestyle/intern/models/ModelAbstract.h"
+
+#include <kxsdkcommon/SdkCommon.h>
+#include <kxtoolbox/Set.h>
 
 #include <QCoreApplication>
 #include <QLocale>
 
 #include <array>
+#include <limits>
 
 namespace kestrix::sdk::ui::dialogs::zonestyle::intern::models {
 
@@ -41,6 +50,36 @@ std::optional<double> typedSize(const QString& text)
     return value;
 }
 
+QString fromUtf8(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+Choices variableChoices(UniqueID_t frameId)
+{
+    Choices choices;
+    const toolbox::Set variables = sdk::getEnabledVars();
+    for (int var = variables.getNextMember(0); var != 0; var = variables.getNextMember(var))
+        choices.append(Choice{fromUtf8(sdk::variableNameWithIndexFormattedForAliasesForFrame(frameId, var)), var});
+    return choices;
+}
+
+Choices zoneChoices(UniqueID_t frameId)
+{
+    Choices choices;
+    Set_pa zonesHandle = nullptr;
+    if (!VexUtilZoneGetEnabled(&zonesHandle))
+        return choices;
+    const toolbox::Set zones(zonesHandle);
+    for (int zone = zones.getNextMember(0); zone != 0; zone = zones.getNextMember(zone))
+        choices.append(Choice{fromUtf8(sdk::zoneNameWithIndexFormattedForFrame(frameId, zone)), zone});
+    return choices;
+}
+
+// Range members are stored relative to the last index when zero or negative ("Mx-1"): the
+// prompt takes them as they are stored.
+constexpr int RelativeIndexLimit = -std::numeric_limits<int>::max();
+
 } // namespace
 
 StyleColumnTable::StyleColumnTable(const char* mapKeyword, const char* layerKeyword, std::vector<StyleColumn> columns)
@@ -50,16 +89,22 @@ StyleColumnTable::StyleColumnTable(const char* mapKeyword, const char* layerKeyw
 {
 }
 
+const char* StyleColumnTable::layerOf(int column) const
+{
+    const char* layer = this->column(column).layer;
+    return layer ? layer : m_layerKeyword;
+}
+
 actions::StyleKeywords StyleColumnTable::keywords(int column) const
 {
     const StyleColumn& definition = this->column(column);
-    return {m_mapKeyword, m_layerKeyword, definition.keyword, definition.subKeyword};
+    return {m_mapKeyword, layerOf(column), definition.keyword, definition.subKeyword};
 }
 
 toolbox::FrameStyleValue StyleColumnTable::style(UniqueID_t frameId, int column) const
 {
     const StyleColumn& definition = this->column(column);
-    return toolbox::FrameStyleValue(frameId, m_mapKeyword, m_layerKeyword, definition.keyword, definition.subKeyword);
+    return toolbox::FrameStyleValue(frameId, m_mapKeyword, layerOf(column), definition.keyword, definition.subKeyword);
 }
 
 std::optional<int> StyleColumnTable::integer(UniqueID_t frameId, int column, int map) const
@@ -84,14 +129,22 @@ bool StyleColumnTable::isChecked(UniqueID_t frameId, int column, int map) const
     return toolbox::StyleValue::returnCodeOk(style(frameId, column).get(value, map)) && value;
 }
 
-Choices StyleColumnTable::choices(int column) const
+Choices StyleColumnTable::choices(UniqueID_t frameId, int column) const
 {
     const StyleColumn& definition = this->column(column);
-    if (definition.kind == ColumnKind::List && definition.enumeration)
-        return definition.enumeration->choices();
-    if (definition.kind == ColumnKind::Size && definition.size)
-        return definition.size->presets();
-    return {};
+    switch (definition.kind) {
+    case ColumnKind::List:
+    case ColumnKind::SymbolShape:
+        return definition.enumeration ? definition.enumeration->choices() : Choices();
+    case ColumnKind::Size:
+        return definition.size ? definition.size->presets() : Choices();
+    case ColumnKind::Variable:
+        return variableChoices(frameId);
+    case ColumnKind::Zone:
+        return zoneChoices(frameId);
+    default:
+        return {};
+    }
 }
 
 Qt::ItemFlags StyleColumnTable::flags(int column) const
@@ -101,6 +154,9 @@ Qt::ItemFlags StyleColumnTable::flags(int column) const
         return Qt::ItemIsUserCheckable;
     case ColumnKind::List:
     case ColumnKind::Size:
+    case ColumnKind::SymbolShape:
+    case ColumnKind::Variable:
+    case ColumnKind::Zone:
         return Qt::ItemIsEditable;
     default:
         return Qt::NoItemFlags;
@@ -118,7 +174,10 @@ QVariant StyleColumnTable::data(UniqueID_t frameId, int column, int map, int rol
             return {};
         return static_cast<int>(value ? Qt::Checked : Qt::Unchecked);
     }
-    case ColumnKind::List: {
+    case ColumnKind::List:
+    case ColumnKind::SymbolShape:
+    case ColumnKind::Variable:
+    case ColumnKind::Zone: {
         if (role == Qt::EditRole)
             return choiceTexts(choices);
         if (role != Qt::DisplayRole && role != Qt::UserRole)
@@ -126,8 +185,14 @@ QVariant StyleColumnTable::data(UniqueID_t frameId, int column, int map, int rol
         const std::optional<int> value = integer(frameId, column, map);
         if (!value)
             return {};
-        return role == Qt::UserRole ? QVariant(*value) : QVariant(choiceText(choices, *value));
+        if (role == Qt::UserRole)
+            return *value;
+        return valueText(frameId, column, map, *value, choices);
     }
+    case ColumnKind::Skip:
+        return role == Qt::DisplayRole ? skipText(frameId, column, map) : QVariant();
+    case ColumnKind::Text:
+        return {};
     case ColumnKind::Color:
         if (role != Qt::DisplayRole && role != Qt::EditRole)
             return {};
@@ -141,6 +206,36 @@ QVariant StyleColumnTable::data(UniqueID_t frameId, int column, int map, int rol
         return role == Qt::DisplayRole ? threeValueText(frameId, column, map) : QVariant();
     }
     return {};
+}
+
+// The variable and zone columns name the value itself: the lists of all enabled ones are
+// made only for editing.
+QVariant StyleColumnTable::valueText(UniqueID_t frameId, int column, int map, int value, const Choices& choices) const
+{
+    switch (this->column(column).kind) {
+    case ColumnKind::SymbolShape:
+        return ModelAbstract::symbolShapeText(frameId, map, m_mapKeyword, layerOf(column));
+    case ColumnKind::Variable:
+        return fromUtf8(sdk::variableNameWithIndexFormattedForAliasesForFrame(frameId, value));
+    case ColumnKind::Zone:
+        return fromUtf8(sdk::zoneNameWithIndexFormattedForFrame(frameId, value));
+    default:
+        return choiceText(choices, value);
+    }
+}
+
+// By index, 1 (and 0, which is taken as 1) draws every point; by distance, 0 does.
+QVariant StyleColumnTable::skipText(UniqueID_t frameId, int column, int map) const
+{
+    const std::optional<double> skipping = number(frameId, column, map);
+    if (!skipping)
+        return {};
+    int mode = SkipMode_ByIndex;
+    toolbox::FrameStyleValue(frameId, m_mapKeyword, layerOf(column), "SKIPMODE").get(mode, map);
+    const QString drawAll = QCoreApplication::translate("StyleColumn", "Draw all");
+    if (mode == SkipMode_ByFrameUnits)
+        return *skipping == 0.0 ? drawAll : QStringLiteral("D=%1%").arg(QString::number(*skipping));
+    return *skipping == 1.0 || *skipping == 0.0 ? drawAll : QStringLiteral("I=%1").arg(QString::number(*skipping));
 }
 
 QVariant StyleColumnTable::sizeText(UniqueID_t frameId, int column, int map) const
@@ -175,14 +270,22 @@ bool StyleColumnTable::write(const QModelIndexList& cells, int column, const QVa
                                    path.kw3, path.kw4)
             .trigger();
         return true;
-    case ColumnKind::List: {
+    case ColumnKind::List:
+    case ColumnKind::SymbolShape:
+    case ColumnKind::Variable:
+    case ColumnKind::Zone: {
         if (role != Qt::EditRole)
             return false;
         const std::optional<QVariant> chosen = chosenValue(choices, value);
         if (!chosen)
             return false;
-        actions::StyleAction<int>(QString(), cells, nullptr, chosen->toInt(), path.kw1, path.kw2, path.kw3, path.kw4)
-            .trigger();
+        if (this->column(column).kind == ColumnKind::SymbolShape)
+            actions::CompanionStyleAction(QString(), cells, nullptr, chosen->toInt(), path, 0, characterSwitch(column))
+                .trigger();
+        else
+            actions::StyleAction<int>(QString(), cells, nullptr, chosen->toInt(), path.kw1, path.kw2, path.kw3,
+                                      path.kw4)
+                .trigger();
         return true;
     }
     case ColumnKind::Size:
@@ -249,13 +352,67 @@ QList<QAction*>* StyleColumnTable::menu(const QModelIndexList& cells, int column
                                                             {translated(QT_TRANSLATE_NOOP("StyleMenu", "&Begin")),
                                                              translated(QT_TRANSLATE_NOOP("StyleMenu", "&End")),
                                                              translated(QT_TRANSLATE_NOOP("StyleMenu", "&Skip"))},
-                                                            {0, 0, 0}};
+                                                            {RelativeIndexLimit, RelativeIndexLimit, 0}};
         new actions::EnterThreeValueAction(translated(QT_TRANSLATE_NOOP("StyleMenu", "Enter range...")), cells, menu,
                                            prompt, RangeKeys, path);
         return menu;
     }
+    case ColumnKind::SymbolShape: {
+        auto* menu = new QList<QAction*>();
+        for (const Choice& shape : choices)
+            new actions::CompanionStyleAction(shape.text, cells, menu, shape.value.toInt(), path, 0,
+                                              characterSwitch(column));
+        actions::MenuBuilder::appendSeparator(*menu);
+        new actions::EnterASCIICharacterAction(m_mapKeyword, layerOf(column), cells, menu);
+        return menu;
+    }
+    case ColumnKind::Skip:
+        return skipMenu(cells, column);
+    case ColumnKind::Variable: {
+        auto* menu = new QList<QAction*>();
+        const QString question = translated(QT_TRANSLATE_NOOP("StyleMenu", "Choose the variable"));
+        new actions::VariableSelectAction(translated(QT_TRANSLATE_NOOP("StyleMenu", "Select Variable...")), cells,
+                                          menu, question, question, path.kw2, path.kw3);
+        return menu;
+    }
+    case ColumnKind::Zone: {
+        auto* menu = new QList<QAction*>();
+        new actions::ZoneSelectAction(cells, menu);
+        return menu;
+    }
+    case ColumnKind::Text:
+        return nullptr;
     }
     return nullptr;
+}
+
+// A geometric shape is shown only while the symbol is not a character.
+actions::StyleKeywords StyleColumnTable::characterSwitch(int column) const
+{
+    return {m_mapKeyword, layerOf(column), "SYMBOLSHAPE", "ISASCII"};
+}
+
+QList<QAction*>* StyleColumnTable::skipMenu(const QModelIndexList& cells, int column) const
+{
+    using actions::SkipAction;
+    const char* layer = layerOf(column);
+    auto* menu = new QList<QAction*>();
+    new SkipAction(translated(QT_TRANSLATE_NOOP("StyleMenu", "Draw all")), cells, menu, layer, 1.0,
+                   SkipAction::Mode_DrawAll);
+    actions::MenuBuilder::appendSeparator(*menu);
+    for (int skip = 2; skip <= 4; ++skip)
+        new SkipAction(translated(QT_TRANSLATE_NOOP("StyleMenu", "I skip=%1")).arg(skip), cells, menu, layer, skip,
+                       SkipAction::Mode_ByIndex);
+    actions::MenuBuilder::appendSeparator(*menu);
+    for (int distance = 1; distance <= 3; ++distance)
+        new SkipAction(translated(QT_TRANSLATE_NOOP("StyleMenu", "Distance=%1")).arg(distance), cells, menu, layer,
+                       distance, SkipAction::Mode_ByDistance);
+    actions::MenuBuilder::appendSeparator(*menu);
+    new SkipAction(translated(QT_TRANSLATE_NOOP("StyleMenu", "Enter index...")), cells, menu, layer, 0.0,
+                   SkipAction::Mode_EnterIndex);
+    new SkipAction(translated(QT_TRANSLATE_NOOP("StyleMenu", "Enter distance...")), cells, menu, layer, 0.0,
+                   SkipAction::Mode_EnterDistance);
+    return menu;
 }
 
 } // namespace kestrix::sdk::ui::dialogs::zonestyle::intern::models

@@ -34,8 +34,9 @@ public:
     std::optional<double> number(UniqueID_t frameId, int column, int map) const;
     bool isChecked(UniqueID_t frameId, int column, int map) const;
 
-    // The choices a column offers by its kind: an enumeration's entries, a size's presets.
-    Choices choices(int column) const;
+    // The choices a column offers by its kind: an enumeration's entries, a size's presets, the
+    // frame's enabled variables or zones.
+    Choices choices(UniqueID_t frameId, int column) const;
     Qt::ItemFlags flags(int column) const;
     QVariant data(UniqueID_t frameId, int column, int map, int role, const Choices& choices) const;
     // Writes an edit of `cells` (all of `column`); false when the edit names no value.
@@ -48,7 +49,13 @@ public:
 private:
     QVariant sizeText(UniqueID_t frameId, int column, int map) const;
     QVariant threeValueText(UniqueID_t frameId, int column, int map) const;
+    QVariant valueText(UniqueID_t frameId, int column, int map, int value, const Choices& choices) const;
+    QVariant skipText(UniqueID_t frameId, int column, int map) const;
+    actions::StyleKeywords characterSwitch(int column) const;
+    QList<QAction*>* skipMenu(const QModelIndexList& cells, int column) const;
     bool writeSize(const QModelIndexList& cells, int column, const QVariant& value, const Choices& choices) const;
+
+    const char* layerOf(int column) const;
 
     const char* m_mapKeyword;
     const char* m_layerKeyword;
