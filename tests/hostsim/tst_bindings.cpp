@@ -1,11 +1,12 @@
-// The host's binding classes: text-field observer, button and label bindings, the on-idle
-// performer and the relevance combinators.
+// The host's binding classes: text-field observer, button, label and list-view bindings, the
+// on-idle performer and the relevance combinators.
 
 #include "propertybindings/Property.h"
 
 #include <exception/ExceptionBase.h>
 #include <kxsdkpropertybindings_qt/ButtonBinding.h>
 #include <kxsdkpropertybindings_qt/LabelPropertyBinding.h>
+#include <kxsdkpropertybindings_qt/ListViewPropertyBinding.h>
 #include <kxsdkpropertybindings_qt/OnIdleAfterPropertyChangeActionPerformer.h>
 #include <kxsdkpropertybindings_qt/QTextFieldListenerInterface.h>
 #include <kxsdkpropertybindings_qt/QTextFieldObservable.h>
@@ -15,6 +16,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
@@ -75,6 +77,8 @@ private Q_SLOTS:
     void listenersRemovedWhileBeingToldAreNotCalled();
     void buttonBindingCallsAndFollowsItsRelevance();
     void labelBindingShowsTheProperty();
+    void listViewBindingShowsThroughItsFunctionWhileTheViewLives();
+    void listViewBindingOwnsWhatItsFunctionHolds();
     void performerRunsOnceAfterABurstAndNotWhileDisabled();
     void relevanceCombinators();
 };
@@ -189,6 +193,40 @@ void TestBindings::labelBindingShowsTheProperty()
     QCOMPARE(label->text(), QStringLiteral("S&election criteria:"));
     label.reset();
     text->setValue("gone");
+}
+
+void TestBindings::listViewBindingShowsThroughItsFunctionWhileTheViewLives()
+{
+    auto view = std::make_unique<QListView>();
+    int shown = 0;
+    const std::unique_ptr<PropertyBindingInterface> binding =
+        std::make_unique<ListViewPropertyBinding>(*view, [&shown] { ++shown; });
+    QCOMPARE(shown, 0);
+    binding->updateWidgetFromProperty();
+    binding->updateWidgetFromProperty();
+    QCOMPARE(shown, 2);
+
+    view.reset();
+    binding->updateWidgetFromProperty();
+    QCOMPARE(shown, 2);
+
+    QListView other;
+    QVERIFY_THROWS_EXCEPTION(kestrix::InvalidArgumentException, ListViewPropertyBinding(other, {}));
+}
+
+// The caller's synchronizer lives as long as the binding through the function's capture.
+void TestBindings::listViewBindingOwnsWhatItsFunctionHolds()
+{
+    QListView view;
+    auto held = std::make_shared<int>(0);
+    const std::weak_ptr<int> watch = held;
+    auto binding = std::make_unique<ListViewPropertyBinding>(view, [held] { ++*held; });
+    held.reset();
+    QVERIFY(!watch.expired());
+    binding->updateWidgetFromProperty();
+    QCOMPARE(*watch.lock(), 1);
+    binding.reset();
+    QVERIFY(watch.expired());
 }
 
 void TestBindings::performerRunsOnceAfterABurstAndNotWhileDisabled()

@@ -8,6 +8,7 @@
 #include "dialogs/zonestyle/intern/views/ColorItemDelegate.h"
 #include "dialogs/zonestyle/intern/views/ColumnWidthStore.h"
 #include "dialogs/zonestyle/intern/views/ComboBoxDialog.h"
+#include "dialogs/zonestyle/intern/views/DynamicLineMapTextEditDialog.h"
 #include "dialogs/zonestyle/intern/views/ItemDelegate.h"
 #include "dialogs/zonestyle/intern/views/ListBoxDialog.h"
 #include "dialogs/zonestyle/intern/views/ListItemDelegate.h"
@@ -81,10 +82,14 @@ std::optional<QVariant> editText(const QPoint& position, QWidget* parent, const 
     return QVariant(popup->text());
 }
 
-// Line-map names are edited as plain text; their codes are kept as typed.
-std::optional<QVariant> editLineMapText(const QPoint& position, QWidget* parent, const QString& text)
+// The raw name, with its dynamic codes; lineMap is the map of the clicked row, whose resolved
+// name the editor shows as it changes.
+std::optional<QVariant> editLineMapText(const QPoint& position, QWidget* parent, const QString& text, int lineMap)
 {
-    return editText(position, parent, text);
+    ScopedPopup<DynamicLineMapTextEditDialog> popup(new DynamicLineMapTextEditDialog(position, text, lineMap, parent));
+    if (!popup.runAccepted())
+        return std::nullopt;
+    return QVariant(popup->text());
 }
 
 std::optional<QVariant> chooseFromList(const QPoint& position, QWidget* parent, const QStringList& choices,
@@ -297,18 +302,27 @@ void StyleTableView::sectionCountChanged(int oldCount, int newCount)
         fitColumnWidths(true);
 }
 
+// A right click on an editable cell opens its popup editor at the mouse; the menu key (or
+// Shift+F10) always opens the column's menu at the current cell, so that the menus of columns
+// with popups stay within reach.
 void StyleTableView::contextMenuEvent(QContextMenuEvent* event)
 {
-    const QModelIndex index = indexAt(event->pos());
+    const bool fromKeyboard = event->reason() == QContextMenuEvent::Keyboard;
+    const QModelIndex index = fromKeyboard ? currentIndex() : indexAt(event->pos());
     if (!index.isValid() || !d->model) {
         event->ignore();
+        return;
+    }
+    if (fromKeyboard) {
+        selectCellIfRowUnselected(index);
+        showColumnMenu(*event, index.column(), viewport()->mapToGlobal(visualRect(index).center()));
         return;
     }
     if ((d->model->flags(index) & Qt::ItemIsEditable) && runPopupEditor(*event, index)) {
         event->accept();
         return;
     }
-    showColumnMenu(*event, index.column());
+    showColumnMenu(*event, index.column(), event->globalPos());
 }
 
 void StyleTableView::selectCellIfRowUnselected(const QModelIndex& index)
@@ -348,7 +362,7 @@ bool StyleTableView::runPopupEditor(const QContextMenuEvent& event, const QModel
                                    storedColumnWidth(column));
         break;
     case models::EditorKind_LineMapText:
-        value = editLineMapText(position, parent, index.data(Qt::EditRole).toString());
+        value = editLineMapText(position, parent, index.data(Qt::EditRole).toString(), index.row() + 1);
         break;
     default:
         return false;
@@ -390,7 +404,7 @@ void StyleTableView::commitData(QWidget* editor)
     uicontrols::TableView::commitData(editor);
 }
 
-void StyleTableView::showColumnMenu(QContextMenuEvent& event, int column)
+void StyleTableView::showColumnMenu(QContextMenuEvent& event, int column, const QPoint& position)
 {
     const std::unique_ptr<QList<QAction*>> actions(d->model->columnActions(selectionModel(), column));
     if (!actions)
@@ -404,7 +418,7 @@ void StyleTableView::showColumnMenu(QContextMenuEvent& event, int column)
         event.accept();
         const QPointer<QMenu> menu = new QMenu(this);
         menu->addActions(*actions);
-        menu->exec(event.globalPos());
+        menu->exec(position);
         delete menu.data();
     }
     for (const QPointer<QAction>& action : ownedActions)

@@ -58,7 +58,7 @@ private:
     void rememberColumnWidth(int column);
     void selectCellIfRowUnselected(const QModelIndex& index);
     bool runPopupEditor(const QContextMenuEvent& event, const QModelIndex& index);
-    void showColumnMenu(QContextMenuEvent& event, int column);
+    void showColumnMenu(QContextMenuEvent& event, int column, const QPoint& position);
 
     class Private;
     std::unique_ptr<Private> d;

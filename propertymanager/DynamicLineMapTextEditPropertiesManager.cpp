@@ -1,0 +1,89 @@
+#include "propertymanager/DynamicLineMapTextEditPropertiesManager.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <array>
+
+namespace kestrix::sdk::ui::propertymanager {
+
+namespace {
+
+using CodeEntry = DynamicLineMapTextEditPropertiesManager::CodeListModel::Entry;
+
+// The list model refers to this table without copying it, so it lives for the process.
+const std::array<CodeEntry, 9>& codeTable()
+{
+    static const std::array<CodeEntry, 9> table{{
+        {"Zone name", "&ZN&"},
+        {"Zone number", "&Z#&"},
+        {"Dependent variable name", "&DV&"},
+        {"Dependent variable number", "&D#&"},
+        {"Independent variable name", "&IV&"},
+        {"Independent variable number", "&I#&"},
+        {"Map number", "&M#&"},
+        {"X-Axis number", "&X#&"},
+        {"Y-Axis number", "&Y#&"},
+    }};
+    return table;
+}
+
+} // namespace
+
+DynamicLineMapTextEditPropertiesManager::DynamicLineMapTextEditPropertiesManager(const std::string& text)
+    : m_text(std::make_shared<Property<std::string>>(text)),
+      m_selectionStart(std::make_shared<Property<int>>(0)),
+      m_selectionLength(std::make_shared<Property<int>>(0)),
+      m_selectedCodes(std::make_shared<Property<std::set<std::string>>>()),
+      m_codeList(std::make_shared<CodeListModel>(codeTable().data(), static_cast<int>(codeTable().size())))
+{
+}
+
+DynamicLineMapTextEditPropertiesManager::~DynamicLineMapTextEditPropertiesManager() = default;
+
+std::shared_ptr<Property<std::string>> DynamicLineMapTextEditPropertiesManager::text() const
+{
+    return m_text;
+}
+
+std::shared_ptr<Property<int>> DynamicLineMapTextEditPropertiesManager::selectionStart() const
+{
+    return m_selectionStart;
+}
+
+std::shared_ptr<Property<int>> DynamicLineMapTextEditPropertiesManager::selectionLength() const
+{
+    return m_selectionLength;
+}
+
+std::shared_ptr<Property<std::set<std::string>>> DynamicLineMapTextEditPropertiesManager::selectedCodes() const
+{
+    return m_selectedCodes;
+}
+
+std::shared_ptr<DynamicLineMapTextEditPropertiesManager::CodeListModel>
+DynamicLineMapTextEditPropertiesManager::codeList() const
+{
+    return m_codeList;
+}
+
+// The positions are those of the line edit, which counts in QString units; counting bytes of
+// the UTF-8 text would cut names such as "Δp über Zone 2" apart. A position left over from
+// an older text is brought back into the text rather than trusted.
+bool DynamicLineMapTextEditPropertiesManager::insertCode()
+{
+    const std::set<std::string> codes = m_selectedCodes->value();
+    if (codes.empty())
+        return false;
+    const QString code = QString::fromStdString(*codes.begin());
+    QString text = QString::fromStdString(m_text->value());
+    const qsizetype start = std::clamp<qsizetype>(m_selectionStart->value(), 0, text.size());
+    const qsizetype length = std::clamp<qsizetype>(m_selectionLength->value(), 0, text.size() - start);
+    text.replace(start, length, code);
+    m_text->setValue(text.toStdString());
+    m_selectionStart->setValue(static_cast<int>(start + code.size()));
+    m_selectionLength->setValue(0);
+    return true;
+}
+
+} // namespace kestrix::sdk::ui::propertymanager
