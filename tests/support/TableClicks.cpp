@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QStyle>
@@ -28,6 +29,14 @@ void TableClicks::rightClick(QTableView* table, int row, int column)
 {
     const QPoint position = cell(table, row, column);
     QContextMenuEvent event(QContextMenuEvent::Mouse, position, table->viewport()->mapToGlobal(position));
+    QCoreApplication::sendEvent(table->viewport(), &event);
+}
+
+void TableClicks::menuKey(QTableView* table, int row, int column)
+{
+    table->selectionModel()->setCurrentIndex(table->model()->index(row, column), QItemSelectionModel::NoUpdate);
+    const QPoint position = table->viewport()->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, position, table->viewport()->mapToGlobal(position));
     QCoreApplication::sendEvent(table->viewport(), &event);
 }
 

@@ -20,6 +20,8 @@ public:
     // Where a check-box cell draws its box: at the cell's left, centred vertically.
     static QPoint checkBox(QTableView* table, int row, int column);
     static void rightClick(QTableView* table, int row, int column);
+    // The menu key on the cell, made current first.
+    static void menuKey(QTableView* table, int row, int column);
     static void doubleClick(QTableView* table, const QPoint& position);
     // The in-place editor that is open in the table, or null.
     static QLineEdit* openEditor(QTableView* table);
