@@ -22,7 +22,6 @@ VariableSelectAction::VariableSelectAction(const QString& text, const QModelInde
                                            const QString& label)
     : VariableSelectAction(text, indexes, nullptr, title, label, "ERRORBARS", "VAR")
 {
-    m_errorBarVariable = true;
 }
 
 std::optional<int> VariableSelectAction::chooseVariable()

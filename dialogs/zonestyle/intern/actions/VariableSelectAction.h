@@ -16,7 +16,6 @@ public:
     VariableSelectAction(const QString& text, const QModelIndexList& indexes, const QString& title,
                          const QString& label);
 
-    bool isErrorBarVariable() const { return m_errorBarVariable; }
     // Runs the prompt alone: the chosen variable, nothing when cancelled.
     std::optional<int> chooseVariable();
 
@@ -26,7 +25,6 @@ protected:
 private:
     QString m_title;
     QString m_label;
-    bool m_errorBarVariable = false;
 };
 
 } // namespace kestrix::sdk::ui::dialogs::zonestyle::intern::actions
