@@ -13,28 +13,42 @@ using kestrix::hostsim::kernel::Kernel;
 
 namespace {
 
-// The frame is 9 by 6 inches; sizes in points relate to its height.
-constexpr double FrameHeightInPoints = 432.0;
+constexpr double PointsPerInch = 72.0;
 constexpr double PointsPerScreenPixel = 0.75;
+// The axes take this share of the frame's height: axis percent and grid units measure along
+// the Y axis, frame percent along the whole frame.
+constexpr double AxisShareOfFrameHeight = 0.8;
 
+double frameHeightInPoints()
+{
+    const auto* frame = Kernel::instance().currentFrame();
+    return (frame ? frame->heightInches : 6.0) * PointsPerInch;
+}
+
+// Grid units per frame percent: the Y range spans the axis's share of the frame.
+double gridUnitsPerFramePercent()
+{
+    double minimum = 0.0;
+    double maximum = 1.0;
+    VexUtilAxisGetRange('Y', 1, &minimum, &maximum);
+    const double span = maximum - minimum;
+    return span > 0.0 ? span / (100.0 * AxisShareOfFrameHeight) : 1.0;
+}
+
+// Text heights in points are passed in hundredths of a point.
 double toFramePercent(Units_e units, double value)
 {
     switch (units) {
     case Units_Frame:
-    case Units_AxisPercentage:
         return value;
+    case Units_AxisPercentage:
+        return value * AxisShareOfFrameHeight;
     case Units_Point:
-        // Conversions count points in hundredths, as the text-height callers pass them.
-        return value / 100.0 * 100.0 / FrameHeightInPoints;
+        return value / 100.0 * 100.0 / frameHeightInPoints();
     case Units_Screen:
-        return value * PointsPerScreenPixel * 100.0 / FrameHeightInPoints;
-    case Units_Grid: {
-        double minimum = 0.0;
-        double maximum = 1.0;
-        VexUtilAxisGetRange('Y', 1, &minimum, &maximum);
-        const double span = maximum - minimum;
-        return span > 0.0 ? value * 100.0 / span : value;
-    }
+        return value * PointsPerScreenPixel * 100.0 / frameHeightInPoints();
+    case Units_Grid:
+        return value / gridUnitsPerFramePercent();
     default:
         return value;
     }
@@ -44,19 +58,15 @@ double fromFramePercent(Units_e units, double value)
 {
     switch (units) {
     case Units_Frame:
-    case Units_AxisPercentage:
         return value;
+    case Units_AxisPercentage:
+        return value / AxisShareOfFrameHeight;
     case Units_Point:
-        return value * FrameHeightInPoints;
+        return value * frameHeightInPoints();
     case Units_Screen:
-        return value * FrameHeightInPoints / 100.0 / PointsPerScreenPixel;
-    case Units_Grid: {
-        double minimum = 0.0;
-        double maximum = 1.0;
-        VexUtilAxisGetRange('Y', 1, &minimum, &maximum);
-        const double span = maximum - minimum;
-        return span > 0.0 ? value * span / 100.0 : value;
-    }
+        return value * frameHeightInPoints() / 100.0 / PointsPerScreenPixel;
+    case Units_Grid:
+        return value * gridUnitsPerFramePercent();
     default:
         return value;
     }

@@ -75,6 +75,9 @@ struct Frame {
     StyleTable style;
     // Axis ranges by axis letter ('X', 'Y') and number; unset axes read as 0 to 1.
     std::map<std::pair<char, int>, AxisRange> axes;
+    // The frame's size on the page.
+    double widthInches = 9.0;
+    double heightInches = 6.0;
 
     bool hasDataSet() const { return !variables.empty(); }
     int zoneCount() const { return static_cast<int>(zones.size()); }

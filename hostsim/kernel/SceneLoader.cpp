@@ -206,7 +206,7 @@ private:
         const QJsonObject object = toObject(value, place);
         checkKeys(object, place,
                   {"name", "plotType", "variables", "zones", "fieldMaps", "lineMaps", "activeFieldMaps",
-                   "activeLineMaps", "enabledZones", "enabledVariables", "axes", "style"});
+                   "activeLineMaps", "enabledZones", "enabledVariables", "axes", "width", "height", "style"});
         Page& page = m_scene.pages.back();
         page.frames.push_back(std::make_unique<Frame>());
         Frame& frame = *page.frames.back();
@@ -217,6 +217,13 @@ private:
         if (object.contains(QLatin1String("plotType")))
             frame.plotType = static_cast<int>(toInteger(object.value(QLatin1String("plotType")), member(place, "plotType"),
                                                         PlotType_Automatic, PlotType_PolarLine));
+        for (auto [key, size] : {std::pair{"width", &frame.widthInches}, std::pair{"height", &frame.heightInches}}) {
+            if (!object.contains(QLatin1String(key)))
+                continue;
+            *size = toNumber(object.value(QLatin1String(key)), member(place, key));
+            if (!(*size >= 0.1 && *size <= 1000.0))
+                fail(member(place, key), QStringLiteral("a frame size is 0.1 to 1000 inches"));
+        }
 
         if (object.contains(QLatin1String("variables"))) {
             const QString variablesPlace = member(place, "variables");

@@ -57,6 +57,7 @@ private slots:
     void displayNames();
     void basicColors();
     void unitConversionsRoundTrip();
+    void pointsFollowTheFramesHeight();
     void defaultExportWidthFollowsTheRegion();
     void fontsAndTheirSorting();
 
@@ -181,15 +182,32 @@ void TestKernelSdk::unitConversionsRoundTrip()
     // Points count in hundredths in conversions: 432 points (43200) are the frame's height.
     QCOMPARE(VexUtilConvertUnits(Units_Point, Units_Frame, 43200.0), 100.0);
     QCOMPARE(VexUtilConvertUnits(Units_Frame, Units_Point, 100.0), 43200.0);
+    // Axis percent measures along the y axis, which takes 80 % of the frame's height.
+    QCOMPARE(VexUtilConvertUnits(Units_AxisPercentage, Units_Frame, 50.0), 40.0);
     QVERIFY(Host::instance().setCurrentFrame(3));
-    // The y axis of the pressure frame spans 2.5 grid units.
-    QCOMPARE(VexUtilConvertUnits(Units_Grid, Units_Frame, 1.25), 50.0);
+    // The y axis of the pressure frame spans 2.5 grid units over 80 % of the frame.
+    QCOMPARE(VexUtilConvertUnits(Units_Grid, Units_Frame, 1.25), 40.0);
+    QCOMPARE(VexUtilConvertUnits(Units_Grid, Units_AxisPercentage, 1.25), 50.0);
     for (Units_e from : {Units_Grid, Units_Frame, Units_Point, Units_Screen, Units_AxisPercentage}) {
         for (Units_e to : {Units_Grid, Units_Frame, Units_Point, Units_Screen, Units_AxisPercentage}) {
             const double there = VexUtilConvertUnits(from, to, 12.5);
             QVERIFY(qFuzzyCompare(VexUtilConvertUnits(to, from, there), 12.5));
         }
     }
+}
+
+void TestKernelSdk::pointsFollowTheFramesHeight()
+{
+    QVERIFY(Host::instance().loadSceneJson(QByteArrayLiteral(R"({ "pages": [ { "frames": [
+        { "name": "tall", "plotType": 3, "height": 12 }, { "name": "default", "plotType": 3 } ] } ] })")));
+    // 864 points are the 12 inches of the first frame.
+    QCOMPARE(VexUtilConvertUnits(Units_Point, Units_Frame, 86400.0), 100.0);
+    QVERIFY(Host::instance().setCurrentFrame(2));
+    QCOMPARE(VexUtilConvertUnits(Units_Point, Units_Frame, 43200.0), 100.0);
+    QString error;
+    QVERIFY(!Host::instance().loadSceneJson(
+        QByteArrayLiteral(R"({ "pages": [ { "frames": [ { "width": 0 } ] } ] })"), &error));
+    QVERIFY2(error.contains(QStringLiteral("width")), qPrintable(error));
 }
 
 void TestKernelSdk::defaultExportWidthFollowsTheRegion()
