@@ -1,6 +1,12 @@
 #include "DialogCatalog.h"
 
+#include "dialogs/fontselect/FontSelectDialog.h"
+#include "dialogs/labelpoints/LabelPointsDialog.h"
+#include "dialogs/valueformat/ValueFormatDialog.h"
 #include "dialogs/zonestyle/ZoneStyleDialog.h"
+
+#include <kxsdkbase/KernelApi.h>
+#include <kxtoolbox/StringList.h>
 
 #include <QtGlobal>
 
@@ -16,14 +22,57 @@ QDialog* openZoneStyleDialog(QWidget& parent)
     return &dialog;
 }
 
+// The text object that Format edits: the data labels of the current frame, which line plots
+// keep apart from field plots.
+toolbox::StringList dataLabels()
+{
+    const int plotType = VexUtilFrameGetPlotType();
+    const bool linePlot = plotType == PlotType_XYLine || plotType == PlotType_PolarLine;
+    return toolbox::StringList(linePlot ? "GLOBALLINEPLOT" : "GLOBALSCATTER", "DATALABELS");
+}
+
+QDialog* openFontDialog(QWidget& parent)
+{
+    auto& dialog = sdk::ui::dialogs::FontSelectDialog::getInstance(parent, dataLabels(), -1, false, false);
+    dialog.launch();
+    return &dialog;
+}
+
+QDialog* openNumberFormatDialog(QWidget& parent)
+{
+    auto& dialog = sdk::ui::dialogs::ValueFormatDialog::getInstance(parent, false, dataLabels(), -1, -1);
+    dialog.launch();
+    return &dialog;
+}
+
+QDialog* openLabelPointsDialog(QWidget& parent)
+{
+    auto& dialog = sdk::ui::dialogs::LabelPointsDialog::getInstance(parent);
+    dialog.launch();
+    return &dialog;
+}
+
 std::vector<DialogEntry> makeEntries()
 {
     std::vector<DialogEntry> entries;
-    entries.push_back({QStringLiteral("zonestyle"),
-                       QT_TRANSLATE_NOOP("MainWindow", "&Plot"),
-                       QT_TRANSLATE_NOOP("MainWindow", "&Zone Style..."),
-                       openZoneStyleDialog,
+    entries.push_back({QStringLiteral("zonestyle"), QT_TRANSLATE_NOOP("MainWindow", "&Plot"),
+                       QT_TRANSLATE_NOOP("MainWindow", "&Zone Style..."), openZoneStyleDialog,
                        [] { return sdk::ui::dialogs::ZoneStyleDialog::relevance(); }});
+    entries.push_back({QStringLiteral("labelpoints"),
+                       QT_TRANSLATE_NOOP("MainWindow", "&Plot"),
+                       QT_TRANSLATE_NOOP("MainWindow", "Label Points and Cells..."),
+                       openLabelPointsDialog,
+                       {}});
+    entries.push_back({QStringLiteral("font"),
+                       QT_TRANSLATE_NOOP("MainWindow", "F&ormat"),
+                       QT_TRANSLATE_NOOP("MainWindow", "Select Font..."),
+                       openFontDialog,
+                       {}});
+    entries.push_back({QStringLiteral("numberformat"),
+                       QT_TRANSLATE_NOOP("MainWindow", "F&ormat"),
+                       QT_TRANSLATE_NOOP("MainWindow", "Number Format..."),
+                       openNumberFormatDialog,
+                       {}});
     return entries;
 }
 

@@ -62,14 +62,17 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
+bool MainWindow::mayOpen(const DialogEntry& entry) const
+{
+    if (!entry.relevance)
+        return true;
+    const auto relevance = entry.relevance();
+    return !relevance || relevance->isRelevant();
+}
+
 QDialog* MainWindow::openDialog(const DialogEntry& entry)
 {
-    if (entry.relevance) {
-        const auto relevance = entry.relevance();
-        if (relevance && !relevance->isRelevant())
-            return nullptr;
-    }
-    return entry.open(*this);
+    return mayOpen(entry) ? entry.open(*this) : nullptr;
 }
 
 void MainWindow::createMenus()

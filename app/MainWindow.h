@@ -19,6 +19,8 @@ public:
     ~MainWindow() override;
 
     // Opens the entry's dialog as a host does; null when the dialog may not be offered now.
+    // Whether the entry's dialog may be opened now.
+    bool mayOpen(const DialogEntry& entry) const;
     QDialog* openDialog(const DialogEntry& entry);
 
 private:

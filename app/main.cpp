@@ -88,9 +88,12 @@ int main(int argc, char* argv[])
 
     if (!options.dialogToOpen.isEmpty()) {
         const kestrix::workbench::DialogEntry* entry = kestrix::workbench::DialogCatalog::find(options.dialogToOpen);
-        if (!entry || !window.openDialog(*entry))
+        if (!entry || !window.mayOpen(*entry))
             return reportBadInput(programName,
                                   QStringLiteral("The dialog %1 cannot be opened on this scene.").arg(options.dialogToOpen));
+        // A modal dialog runs its own event loop from its launch: it opens once the
+        // application's loop runs, so that the picture below is still taken meanwhile.
+        QTimer::singleShot(0, &window, [&window, entry] { window.openDialog(*entry); });
     }
 
     if (!options.screenshotFile.isEmpty()) {

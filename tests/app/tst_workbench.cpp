@@ -44,6 +44,7 @@ private slots:
     void refusedSceneFileIsReported_data();
     void refusedSceneFileIsReported();
     void screenshotShowsTheDemoScene();
+    void openDialogIsComposedBesideTheWindow_data();
     void openDialogIsComposedBesideTheWindow();
     void sceneFileAndGeneratedScenesAreShown_data();
     void sceneFileAndGeneratedScenesAreShown();
@@ -177,12 +178,21 @@ void TestWorkbench::screenshotShowsTheDemoScene()
     QVERIFY(distinctColours(image) > 8);
 }
 
+void TestWorkbench::openDialogIsComposedBesideTheWindow_data()
+{
+    QTest::addColumn<QString>("dialog");
+    // Modeless and modal dialogs alike: a modal one must not hold up the picture.
+    for (const char* dialog : {"zonestyle", "labelpoints", "font", "numberformat"})
+        QTest::newRow(dialog) << QString::fromLatin1(dialog);
+}
+
 void TestWorkbench::openDialogIsComposedBesideTheWindow()
 {
+    QFETCH(QString, dialog);
     const QString windowOnly = picturePath(QStringLiteral("window.png"));
-    const QString withDialog = picturePath(QStringLiteral("zonestyle.png"));
+    const QString withDialog = picturePath(dialog + QStringLiteral(".png"));
     const Run plain = run({"--offscreen", "--screenshot", windowOnly});
-    const Run opened = run({"--offscreen", "--open", "zonestyle", "--screenshot", withDialog});
+    const Run opened = run({"--offscreen", "--open", dialog, "--screenshot", withDialog});
     QVERIFY(plain.finished && opened.finished);
     QVERIFY2(plain.exitCode == 0, qPrintable(plain.errors));
     QVERIFY2(opened.exitCode == 0, qPrintable(opened.errors));
