@@ -8,6 +8,7 @@
 #include "dialogs/fontselect/intern/UnacceptableInputWatcher.h"
 
 #include <kxsdkcommon/AppLock.h>
+#include <kxsdkbase/KernelApi.h>
 #include <kxsdkdialogs_common_qt/LaunchHelpAction.h>
 #include <kxtoolbox/CheckedStyleValue.h>
 
@@ -75,6 +76,8 @@ public:
     FontSelectDialog& q;
     Ui::FontSelect ui;
     TextShapeStyle textShape;
+    // The frame whose text object the dialog shows: OK writes nothing to another one.
+    UniqueID_t shownFrame = 0;
     TextHeight textHeight{Units_Point};
     bool allowGridUnits;
     bool allowAxisUnits;
@@ -105,6 +108,7 @@ void FontSelectDialog::Private::serve(const toolbox::StringList& keywords, int o
 // cancelled with other units must not carry them over.
 void FontSelectDialog::Private::refresh()
 {
+    shownFrame = VexUtilFrameGetUniqueID();
     textHeight = textShape.storedHeight();
     const Units_e stored = textHeight.units();
     initDialog(allowGridUnits || stored == Units_Grid, allowAxisUnits || stored == Units_AxisPercentage);
@@ -305,9 +309,11 @@ void FontSelectDialog::on_AxisGridHeight_doubleSpinBox_valueChanged(double value
         d->updateHeight(d->textHeight.units());
 }
 
+// The host may have made another frame current while the dialog ran.
 void FontSelectDialog::on_buttonBox_accepted()
 {
-    d->textShape.write(d->ui.fontSelectModal_Font_CmbBox->currentFont().family().toStdString(), d->textHeight);
+    if (VexUtilFrameGetUniqueID() == d->shownFrame)
+        d->textShape.write(d->ui.fontSelectModal_Font_CmbBox->currentFont().family().toStdString(), d->textHeight);
     QDialog::accept();
 }
 

@@ -5,6 +5,7 @@
 #include "dialogs/valueformat/intern/NumberFormatSettings.h"
 #include "dialogs/valueformat/intern/NumberFormatStyle.h"
 
+#include <kxsdkbase/KernelApi.h>
 #include <kxsdkdialogs_common_qt/LaunchHelpAction.h>
 #include <kxtoolbox/StringList.h>
 
@@ -101,6 +102,8 @@ public:
     Ui::ValueFormat ui;
     bool offerRangeBestFloat = false;
     std::unique_ptr<NumberFormatStyle> style;
+    // The frame whose object the dialog shows: OK writes nothing to another one.
+    UniqueID_t shownFrame = 0;
     bool updating = false;
     bool sameForZero = false;
     bool sameForNegative = false;
@@ -309,13 +312,16 @@ void ValueFormatDialog::updateValueFormatOpMenu(NumberFormat_e format)
 void ValueFormatDialog::updateDialog(NumberFormat_e format)
 {
     const QScopedValueRollback<bool> updating(d->updating, true);
+    d->shownFrame = VexUtilFrameGetUniqueID();
     updateValueFormatOpMenu(format);
     d->readPage(format);
 }
 
+// The host may have made another frame current while the dialog ran.
 void ValueFormatDialog::accept()
 {
-    d->style->write(d->settingsToWrite(stringToFormat(d->ui.valueFormatModal_Format_CmbBox->currentText())));
+    if (VexUtilFrameGetUniqueID() == d->shownFrame)
+        d->style->write(d->settingsToWrite(stringToFormat(d->ui.valueFormatModal_Format_CmbBox->currentText())));
     QtDialogAbstract::accept();
 }
 

@@ -242,6 +242,7 @@ private slots:
     void okAcceptsOnce();
     void launchRunsModallyUntilOk();
     void cancelWritesNothing();
+    void okAfterAnotherFrameBecameCurrentWritesNothing();
     void helpOpensTheSelectFontPage();
 
     void pointsToFrameAndBackConvertThroughTheHost();
@@ -421,6 +422,20 @@ void TestFontSelectDialog::cancelWritesNothing()
     QVERIFY(Host::instance().journal().isEmpty());
     QCOMPARE(Host::instance().undoStepCount(), stepsBefore);
     QCOMPARE(stored(Scatter, "SIZEUNITS").toInt(), int(Units_Point));
+}
+
+// The host may change the current frame while the dialog runs: its text object is not there.
+void TestFontSelectDialog::okAfterAnotherFrameBecameCurrentWritesNothing()
+{
+    QVERIFY(TestScenes::load(TestScenes::mixed()));
+    Host::instance().clearJournal();
+    FontSelectDialog& font = dialog();
+    QVERIFY(showDialog(font));
+    clickUnits(frameButton(font));
+    QVERIFY(Host::instance().setCurrentFrame(4));
+    clickOk(font);
+    QVERIFY(!font.isVisible());
+    QVERIFY(Host::instance().journal().isEmpty());
 }
 
 void TestFontSelectDialog::helpOpensTheSelectFontPage()

@@ -648,6 +648,16 @@ private slots:
             QVERIFY2(line.startsWith(QLatin1String("GLOBALLINEPLOT DATALABELS NUMFORMAT ")), qPrintable(line));
     }
 
+    void okAfterAnotherFrameBecameCurrentWritesNothing()
+    {
+        run(open(), [](QWidget& window) {
+            typeInto(field(window, "valueFormatModal_Prefix_1Text"), QStringLiteral("EUR "));
+            QVERIFY(Host::instance().setCurrentFrame(2));
+            clickOk(window);
+        });
+        QVERIFY(Host::instance().journal().isEmpty());
+    }
+
     void everyShowReadsAfresh()
     {
         storeNumber("FORMATTING", 1);
