@@ -4,7 +4,8 @@ namespace kestrix::hostsim::kernel {
 
 std::uint64_t StyleTable::key(std::uint16_t slot, int offset1, int offset2)
 {
-    return (static_cast<std::uint64_t>(slot) << 40) | (static_cast<std::uint64_t>(static_cast<std::uint32_t>(offset1 + 1)) << 20)
+    return (static_cast<std::uint64_t>(slot) << 40)
+           | (static_cast<std::uint64_t>(static_cast<std::uint32_t>(offset1 + 1)) << 20)
            | static_cast<std::uint64_t>(static_cast<std::uint32_t>(offset2 + 1) & 0xFFFFFu);
 }
 
@@ -76,6 +77,11 @@ void Scene::reindex()
         for (const auto& f : p.frames)
             m_frameById.emplace(f->id, f.get());
     }
+}
+
+void Scene::index(Frame& frame)
+{
+    m_frameById[frame.id] = &frame;
 }
 
 UniqueID_t nextFrameId()

@@ -25,8 +25,13 @@ struct Zone {
     bool volume = false;
     // Node values per variable, in variable order; empty when the scene gives none.
     std::vector<std::vector<double>> values;
+    // Finite-element zones: the 0-based node numbers of each element, kMax of them per
+    // element, element after element; empty when the scene gives none. A triangle among
+    // quadrilaterals repeats its last node, as the kernel's element types do.
+    std::vector<int> connectivity;
 
     long nodeCount() const { return ordered ? iMax * jMax * kMax : iMax; }
+    bool hasConnectivity() const { return !ordered && !connectivity.empty(); }
 };
 
 struct FieldMap {
@@ -86,7 +91,10 @@ struct Frame {
     int lineMapCount() const { return static_cast<int>(lineMaps.size()); }
     bool isZone(int zone) const { return zone >= 1 && zone <= zoneCount(); }
     bool isVariable(int var) const { return var >= 1 && var <= variableCount(); }
-    const Zone* zone(int number) const { return isZone(number) ? &zones[static_cast<std::size_t>(number - 1)] : nullptr; }
+    const Zone* zone(int number) const
+    {
+        return isZone(number) ? &zones[static_cast<std::size_t>(number - 1)] : nullptr;
+    }
     // The field map holding a zone; 0 when none. Valid after indexZones().
     int fieldMapOfZone(int zone) const;
     // Rebuilds the zone-to-field-map index; called whenever field maps change.
@@ -119,6 +127,8 @@ struct Scene {
     const Page* page() const;
     // Rebuilds the index of frames by unique id; called whenever frames are added.
     void reindex();
+    // Adds one frame to that index, so that building a scene frame by frame stays linear.
+    void index(Frame& frame);
 
 private:
     std::unordered_map<UniqueID_t, Frame*> m_frameById;

@@ -103,7 +103,9 @@ long toInteger(const QJsonValue& value, const QString& place, long minimum, long
     const double number = value.toDouble();
     if (!value.isDouble() || std::floor(number) != number || number < static_cast<double>(minimum)
         || number > static_cast<double>(maximum))
-        fail(place, QStringLiteral("expected an integer from %1 to %2, got %3").arg(minimum).arg(maximum).arg(describe(value)));
+        fail(
+            place,
+            QStringLiteral("expected an integer from %1 to %2, got %3").arg(minimum).arg(maximum).arg(describe(value)));
     return static_cast<long>(number);
 }
 
@@ -124,12 +126,11 @@ std::vector<int> toNumbers(const QJsonValue& value, const QString& place, int co
         const QString itemPlace = element(place, i);
         const double number = array.at(i).toDouble();
         if (!array.at(i).isDouble() || std::floor(number) != number)
-            fail(itemPlace, QStringLiteral("expected a %1 number, got %2").arg(QLatin1String(what), describe(array.at(i))));
+            fail(itemPlace,
+                 QStringLiteral("expected a %1 number, got %2").arg(QLatin1String(what), describe(array.at(i))));
         if (number < 1 || number > count)
-            fail(itemPlace, QStringLiteral("%1 %2 does not exist (there are %3)")
-                                .arg(QLatin1String(what))
-                                .arg(number)
-                                .arg(count));
+            fail(itemPlace,
+                 QStringLiteral("%1 %2 does not exist (there are %3)").arg(QLatin1String(what)).arg(number).arg(count));
         if (!seen.insert(static_cast<int>(number)).second)
             fail(itemPlace, QStringLiteral("%1 %2 is listed twice").arg(QLatin1String(what)).arg(number));
         numbers.push_back(static_cast<int>(number));
@@ -161,7 +162,8 @@ QString styleProblem(SetValueReturnCode_e code, const StyleSchemaEntry& entry)
     case SetValue_ContextError1:
         return QStringLiteral("offsets not valid for %1").arg(QString::fromStdString(entry.text));
     case SetValue_InvalidCommandOption:
-        return QStringLiteral("%1 is not a per-map setting; objects are not allowed").arg(QString::fromStdString(entry.text));
+        return QStringLiteral("%1 is not a per-map setting; objects are not allowed")
+            .arg(QString::fromStdString(entry.text));
     default:
         return QStringLiteral("refused (code %1)").arg(code);
     }
@@ -215,8 +217,9 @@ private:
                          ? toString(object.value(QLatin1String("name")), member(place, "name"))
                          : "Frame " + std::to_string(page.frames.size());
         if (object.contains(QLatin1String("plotType")))
-            frame.plotType = static_cast<int>(toInteger(object.value(QLatin1String("plotType")), member(place, "plotType"),
-                                                        PlotType_Automatic, PlotType_PolarLine));
+            frame.plotType =
+                static_cast<int>(toInteger(object.value(QLatin1String("plotType")), member(place, "plotType"),
+                                           PlotType_Automatic, PlotType_PolarLine));
         for (auto [key, size] : {std::pair{"width", &frame.widthInches}, std::pair{"height", &frame.heightInches}}) {
             if (!object.contains(QLatin1String(key)))
                 continue;
@@ -232,8 +235,8 @@ private:
                 frame.variables.push_back(toString(variables.at(v), element(variablesPlace, v)));
         }
         if (!frame.hasDataSet()) {
-            for (const char* key : {"zones", "fieldMaps", "lineMaps", "activeFieldMaps", "activeLineMaps", "enabledZones",
-                                    "enabledVariables"}) {
+            for (const char* key : {"zones", "fieldMaps", "lineMaps", "activeFieldMaps", "activeLineMaps",
+                                    "enabledZones", "enabledVariables"}) {
                 if (object.contains(QLatin1String(key)))
                     fail(member(place, key), QStringLiteral("a frame without variables has no data set"));
             }
@@ -250,8 +253,8 @@ private:
         frame.zoneEnabled.assign(frame.zones.size(), true);
         frame.variableEnabled.assign(frame.variables.size(), true);
         if (object.contains(QLatin1String("enabledZones")))
-            frame.zoneEnabled = flags(toNumbers(object.value(QLatin1String("enabledZones")), member(place, "enabledZones"),
-                                                frame.zoneCount(), "zone"),
+            frame.zoneEnabled = flags(toNumbers(object.value(QLatin1String("enabledZones")),
+                                                member(place, "enabledZones"), frame.zoneCount(), "zone"),
                                       frame.zoneCount());
         if (object.contains(QLatin1String("enabledVariables")))
             frame.variableEnabled =
@@ -277,7 +280,7 @@ private:
         if (object.contains(QLatin1String("axes")))
             loadAxes(frame, object.value(QLatin1String("axes")), member(place, "axes"));
         frame.indexZones();
-        m_scene.reindex();
+        m_scene.index(frame);
         if (object.contains(QLatin1String("style")))
             loadStyleList(object.value(QLatin1String("style")), member(place, "style"), &frame);
     }
@@ -286,32 +289,38 @@ private:
     {
         const QJsonObject object = toObject(value, place);
         Zone zone;
-        zone.ordered = !object.contains(QLatin1String("ordered")) || toBool(object.value(QLatin1String("ordered")), member(place, "ordered"));
+        zone.ordered = !object.contains(QLatin1String("ordered"))
+                       || toBool(object.value(QLatin1String("ordered")), member(place, "ordered"));
         if (zone.ordered) {
             checkKeys(object, place, {"name", "ordered", "imax", "jmax", "kmax", "volume", "values"});
             zone.iMax = optionalIndex(object, place, "imax");
             zone.jMax = optionalIndex(object, place, "jmax");
             zone.kMax = optionalIndex(object, place, "kmax");
         } else {
-            checkKeys(object, place, {"name", "ordered", "nodes", "elements", "volume", "values"});
+            checkKeys(object, place, {"name", "ordered", "nodes", "elements", "connectivity", "volume", "values"});
             for (const char* key : {"nodes", "elements"}) {
                 if (!object.contains(QLatin1String(key)))
-                    fail(member(place, key), QStringLiteral("missing (a finite-element zone needs nodes and elements)"));
+                    fail(member(place, key),
+                         QStringLiteral("missing (a finite-element zone needs nodes and elements)"));
             }
             zone.iMax = toInteger(object.value(QLatin1String("nodes")), member(place, "nodes"), 1, MaxIndex);
             zone.jMax = toInteger(object.value(QLatin1String("elements")), member(place, "elements"), 1, MaxIndex);
         }
-        zone.name = object.contains(QLatin1String("name")) ? toString(object.value(QLatin1String("name")), member(place, "name"))
-                                                            : "Zone " + std::to_string(frame.zones.size() + 1);
+        zone.name = object.contains(QLatin1String("name"))
+                        ? toString(object.value(QLatin1String("name")), member(place, "name"))
+                        : "Zone " + std::to_string(frame.zones.size() + 1);
         const bool threeDimensional = zone.iMax > 1 && zone.jMax > 1 && zone.kMax > 1;
         zone.volume = zone.ordered && threeDimensional;
         if (object.contains(QLatin1String("volume"))) {
             zone.volume = toBool(object.value(QLatin1String("volume")), member(place, "volume"));
             if (zone.volume && zone.ordered && !threeDimensional)
-                fail(member(place, "volume"), QStringLiteral("an ordered volume zone needs imax, jmax and kmax above 1"));
+                fail(member(place, "volume"),
+                     QStringLiteral("an ordered volume zone needs imax, jmax and kmax above 1"));
         }
         if (!zone.ordered)
             zone.kMax = zone.volume ? 4 : 3;
+        if (object.contains(QLatin1String("connectivity")))
+            loadConnectivity(zone, object.value(QLatin1String("connectivity")), member(place, "connectivity"));
         if (object.contains(QLatin1String("values")))
             loadValues(frame, zone, object.value(QLatin1String("values")), member(place, "values"));
         frame.zones.push_back(std::move(zone));
@@ -322,6 +331,42 @@ private:
         if (!object.contains(QLatin1String(key)))
             return 1;
         return toInteger(object.value(QLatin1String(key)), member(place, key), 1, MaxIndex);
+    }
+
+    // Surface zones take triangles and quadrilaterals, volume zones tetrahedra or bricks: the
+    // element types that the kernel's finite-element zones know.
+    static void loadConnectivity(Zone& zone, const QJsonValue& value, const QString& place)
+    {
+        const QJsonArray elements = toArray(value, place);
+        if (elements.size() != zone.jMax)
+            fail(place, QStringLiteral("expected %1 elements (the zone's element count), got %2")
+                            .arg(zone.jMax)
+                            .arg(elements.size()));
+        qsizetype stride = 0;
+        for (qsizetype e = 0; e < elements.size(); ++e) {
+            const QString elementPlace = element(place, e);
+            const qsizetype size = toArray(elements.at(e), elementPlace).size();
+            if (zone.volume && size != 4 && size != 8)
+                fail(elementPlace,
+                     QStringLiteral("a volume element has 4 nodes (tetrahedron) or 8 (brick), got %1").arg(size));
+            if (!zone.volume && size != 3 && size != 4)
+                fail(elementPlace,
+                     QStringLiteral("a surface element has 3 nodes (triangle) or 4 (quadrilateral), got %1").arg(size));
+            if (zone.volume && stride != 0 && size != stride)
+                fail(elementPlace, QStringLiteral("tetrahedra and bricks cannot be mixed in one zone"));
+            stride = std::max(stride, size);
+        }
+        zone.kMax = static_cast<long>(stride);
+        zone.connectivity.reserve(static_cast<std::size_t>(stride * elements.size()));
+        for (qsizetype e = 0; e < elements.size(); ++e) {
+            const QString elementPlace = element(place, e);
+            const QJsonArray nodes = elements.at(e).toArray();
+            for (qsizetype n = 0; n < nodes.size(); ++n)
+                zone.connectivity.push_back(
+                    static_cast<int>(toInteger(nodes.at(n), element(elementPlace, n), 1, zone.iMax) - 1));
+            for (qsizetype n = nodes.size(); n < stride; ++n)
+                zone.connectivity.push_back(zone.connectivity.back());
+        }
     }
 
     static void loadValues(const Frame& frame, Zone& zone, const QJsonValue& value, const QString& place)
@@ -335,7 +380,9 @@ private:
                 fail(valuesPlace, QStringLiteral("no variable of this name"));
             const QJsonArray numbers = toArray(it.value(), valuesPlace);
             if (numbers.size() != zone.nodeCount())
-                fail(valuesPlace, QStringLiteral("expected %1 values (one per node), got %2").arg(zone.nodeCount()).arg(numbers.size()));
+                fail(valuesPlace, QStringLiteral("expected %1 values (one per node), got %2")
+                                      .arg(zone.nodeCount())
+                                      .arg(numbers.size()));
             std::vector<double>& target = zone.values[static_cast<std::size_t>(var - frame.variables.begin())];
             for (qsizetype i = 0; i < numbers.size(); ++i)
                 target.push_back(toNumber(numbers.at(i), element(valuesPlace, i)));
@@ -362,7 +409,8 @@ private:
             if (!mapObject.contains(QLatin1String("zones")))
                 fail(member(mapPlace, "zones"), QStringLiteral("missing"));
             FieldMap map;
-            map.zones = toNumbers(mapObject.value(QLatin1String("zones")), member(mapPlace, "zones"), frame.zoneCount(), "zone");
+            map.zones = toNumbers(mapObject.value(QLatin1String("zones")), member(mapPlace, "zones"), frame.zoneCount(),
+                                  "zone");
             if (map.zones.empty())
                 fail(member(mapPlace, "zones"), QStringLiteral("a field map needs at least one zone"));
             for (std::size_t z = 0; z < map.zones.size(); ++z) {
@@ -373,9 +421,9 @@ private:
                 mapOfZone = static_cast<int>(m) + 1;
             }
             std::sort(map.zones.begin(), map.zones.end());
-            map.mode = mapObject.contains(QLatin1String("mode"))
-                           ? static_cast<int>(toInteger(mapObject.value(QLatin1String("mode")), member(mapPlace, "mode"), 0, 1))
-                           : (map.zones.size() > 1 ? 0 : 1);
+            map.mode = mapObject.contains(QLatin1String("mode")) ? static_cast<int>(
+                           toInteger(mapObject.value(QLatin1String("mode")), member(mapPlace, "mode"), 0, 1))
+                                                                 : (map.zones.size() > 1 ? 0 : 1);
             frame.fieldMaps.push_back(std::move(map));
         }
         for (std::size_t z = 0; z < owner.size(); ++z) {
@@ -407,8 +455,10 @@ private:
                 const QJsonValue value = mapObject.value(QLatin1String(key));
                 const long result = toInteger(value, member(mapPlace, key), 1, MaxIndex);
                 if (result > count)
-                    fail(member(mapPlace, key),
-                         QStringLiteral("%1 %2 does not exist (there are %3)").arg(QLatin1String(what)).arg(result).arg(count));
+                    fail(member(mapPlace, key), QStringLiteral("%1 %2 does not exist (there are %3)")
+                                                    .arg(QLatin1String(what))
+                                                    .arg(result)
+                                                    .arg(count));
                 return result;
             };
             LineMap map;
@@ -434,8 +484,8 @@ private:
             const QString key = it.key();
             bool numberOk = false;
             const int number = key.mid(1).toInt(&numberOk);
-            if (key.size() < 2 || (key.at(0) != QLatin1Char('X') && key.at(0) != QLatin1Char('Y')) || !numberOk || number < 1
-                || number > 5)
+            if (key.size() < 2 || (key.at(0) != QLatin1Char('X') && key.at(0) != QLatin1Char('Y')) || !numberOk
+                || number < 1 || number > 5)
                 fail(axisPlace, QStringLiteral("unknown axis (X1 to X5, Y1 to Y5)"));
             const QJsonArray range = toArray(it.value(), axisPlace);
             if (range.size() != 2)
@@ -479,8 +529,9 @@ private:
             fail(pathPlace, QStringLiteral("unknown style path \"%1\"").arg(keywords.join(QLatin1Char(' '))));
         const bool applicationSetting = entry->owner == StyleOwner::Application;
         if (frame && applicationSetting)
-            fail(pathPlace, QStringLiteral("%1 is an application setting; it belongs in the scene's top-level style list")
-                                .arg(keywords.join(QLatin1Char(' '))));
+            fail(pathPlace,
+                 QStringLiteral("%1 is an application setting; it belongs in the scene's top-level style list")
+                     .arg(keywords.join(QLatin1Char(' '))));
         if (!frame && !applicationSetting)
             fail(pathPlace, QStringLiteral("%1 is a frame setting; it belongs in a frame's style list")
                                 .arg(keywords.join(QLatin1Char(' '))));
@@ -501,11 +552,14 @@ private:
             request.objects = &objects;
         }
         if (object.contains(QLatin1String("offset1")))
-            request.offset1 = static_cast<int>(toInteger(object.value(QLatin1String("offset1")), member(place, "offset1"), -1, MaxIndex));
+            request.offset1 = static_cast<int>(
+                toInteger(object.value(QLatin1String("offset1")), member(place, "offset1"), -1, MaxIndex));
         if (object.contains(QLatin1String("offset2")))
-            request.offset2 = static_cast<int>(toInteger(object.value(QLatin1String("offset2")), member(place, "offset2"), -1, MaxIndex));
+            request.offset2 = static_cast<int>(
+                toInteger(object.value(QLatin1String("offset2")), member(place, "offset2"), -1, MaxIndex));
         if (object.contains(QLatin1String("op")))
-            request.assignOp = static_cast<int>(toInteger(object.value(QLatin1String("op")), member(place, "op"), 0, 255));
+            request.assignOp =
+                static_cast<int>(toInteger(object.value(QLatin1String("op")), member(place, "op"), 0, 255));
 
         const QJsonValue styleValue = object.value(QLatin1String("value"));
         const QString valuePlace = member(place, "value");
@@ -523,12 +577,14 @@ private:
             stored = styleValue.toString().toStdString();
             request.assignValue(stored);
         } else if (styleValue.isArray() && entry->type == StyleType::MapSet) {
-            const int count = entry->storage == StyleStorage::ActiveFieldMaps ? frame->fieldMapCount() : frame->lineMapCount();
+            const int count =
+                entry->storage == StyleStorage::ActiveFieldMaps ? frame->fieldMapCount() : frame->lineMapCount();
             for (int map : toNumbers(styleValue, valuePlace, count, "map"))
                 members.add(map);
             request.setValue = &members;
         } else {
-            fail(valuePlace, QStringLiteral("value of the wrong type for %1: %2").arg(keywords.join(QLatin1Char(' ')), describe(styleValue)));
+            fail(valuePlace, QStringLiteral("value of the wrong type for %1: %2")
+                                 .arg(keywords.join(QLatin1Char(' ')), describe(styleValue)));
         }
 
         const SetValueReturnCode_e code = StyleEngine::assign(m_scene, request);
@@ -553,15 +609,17 @@ private:
         const QJsonObject current = toObject(root.value(QLatin1String("current")), QStringLiteral("current"));
         checkKeys(current, QStringLiteral("current"), {"page", "frame"});
         if (current.contains(QLatin1String("page"))) {
-            m_scene.currentPage = static_cast<int>(toInteger(current.value(QLatin1String("page")), QStringLiteral("current.page"), 1,
-                                                             static_cast<long>(m_scene.pages.size())));
+            m_scene.currentPage =
+                static_cast<int>(toInteger(current.value(QLatin1String("page")), QStringLiteral("current.page"), 1,
+                                           static_cast<long>(m_scene.pages.size())));
             m_scene.currentFrame = m_scene.page()->frames.empty() ? 0 : 1;
         }
         if (current.contains(QLatin1String("frame"))) {
             const long frames = static_cast<long>(m_scene.page()->frames.size());
             if (frames == 0)
                 fail(QStringLiteral("current.frame"), QStringLiteral("the current page has no frames"));
-            m_scene.currentFrame = static_cast<int>(toInteger(current.value(QLatin1String("frame")), QStringLiteral("current.frame"), 1, frames));
+            m_scene.currentFrame = static_cast<int>(
+                toInteger(current.value(QLatin1String("frame")), QStringLiteral("current.frame"), 1, frames));
         }
     }
 
@@ -578,17 +636,20 @@ private:
                     fail(member(entryPlace, key), QStringLiteral("missing"));
             }
             PickEntry entry;
-            entry.type = static_cast<int>(toInteger(object.value(QLatin1String("type")), member(entryPlace, "type"), 0, 255));
+            entry.type =
+                static_cast<int>(toInteger(object.value(QLatin1String("type")), member(entryPlace, "type"), 0, 255));
             if (entry.type != PickObjects_Zone && entry.type != PickObjects_LineMapping)
                 fail(member(entryPlace, "type"), QStringLiteral("expected 15 (zone) or 21 (line map)"));
             const bool zone = entry.type == PickObjects_Zone;
             const long count = frame ? (zone ? frame->zoneCount() : frame->lineMapCount()) : 0;
-            entry.number = static_cast<int>(toInteger(object.value(QLatin1String("number")), member(entryPlace, "number"), 1, MaxIndex));
+            entry.number = static_cast<int>(
+                toInteger(object.value(QLatin1String("number")), member(entryPlace, "number"), 1, MaxIndex));
             if (entry.number > count)
-                fail(member(entryPlace, "number"), QStringLiteral("%1 %2 does not exist in the current frame (there are %3)")
-                                                       .arg(zone ? QStringLiteral("zone") : QStringLiteral("line map"))
-                                                       .arg(entry.number)
-                                                       .arg(count));
+                fail(member(entryPlace, "number"),
+                     QStringLiteral("%1 %2 does not exist in the current frame (there are %3)")
+                         .arg(zone ? QStringLiteral("zone") : QStringLiteral("line map"))
+                         .arg(entry.number)
+                         .arg(count));
             m_scene.pickList.push_back(entry);
         }
     }

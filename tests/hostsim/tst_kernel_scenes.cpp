@@ -1,7 +1,9 @@
-// Scenes of the stand-in kernel: loading JSON, refusing malformed scenes, the demo and
-// generated scenes, the current frame, the frame walk and the pick list.
+// Scenes of the stand-in kernel: loading JSON, finite-element connectivity, refusing malformed
+// scenes, loading many frames, the demo and generated scenes, the current frame, the frame
+// walk and the pick list.
 
 #include <hostsim/Host.h>
+#include <hostsim/render/FrameSnapshot.h>
 
 #include <kxsdkintegrationmanager/StateChange.h>
 #include <kxsdkintegrationmanager/StateChangeEventObservable.h>
@@ -9,6 +11,7 @@
 #include <kxtoolbox/Set.h>
 #include <signals/SignalConnectionCollection.h>
 
+#include <QElapsedTimer>
 #include <QtTest>
 
 using kestrix::hostsim::Host;
@@ -51,6 +54,18 @@ QByteArray malformed(const char* search, const char* replacement)
     return json.replace(at, static_cast<int>(qstrlen(search)), replacement);
 }
 
+// A scene of `frames` small frames, each with a zone of values and a style entry.
+QByteArray manyFrames(int frames)
+{
+    QByteArray json = "{ \"pages\": [ { \"frames\": [";
+    for (int frame = 0; frame < frames; ++frame) {
+        json += frame == 0 ? "" : ",";
+        json += R"({ "variables": ["X", "Y"], "zones": [ { "imax": 2, "values": { "X": [0, 1], "Y": [1, 2] } } ],)"
+                R"( "style": [ { "path": ["FIELDMAP", "MESH", "COLOR"], "value": 2 } ] })";
+    }
+    return json + "] } ] }";
+}
+
 QString frameNames()
 {
     QStringList names;
@@ -69,9 +84,11 @@ private slots:
 
     void goodSceneLoads();
     void goodSceneFileLoads();
+    void finiteElementConnectivityLoads();
     void malformedSceneIsRefusedAndPreviousKept_data();
     void malformedSceneIsRefusedAndPreviousKept();
     void missingFileIsRefused();
+    void manyFramesLoadInLinearTime();
     void demoSceneHasTheFourKindsOfFrames();
     void generatedScenes_data();
     void generatedScenes();
@@ -170,25 +187,55 @@ void TestKernelScenes::goodSceneFileLoads()
     QCOMPARE(frameNames(), QStringLiteral("Wing,Lines"));
 }
 
+void TestKernelScenes::finiteElementConnectivityLoads()
+{
+    const char* json = R"({ "pages": [ { "frames": [ { "plotType": 2, "variables": ["X", "Y"], "zones": [
+        { "name": "mixed", "ordered": false, "nodes": 5, "elements": 2, "connectivity": [[1, 2, 3, 4], [2, 5, 3]] },
+        { "name": "triangles", "ordered": false, "nodes": 4, "elements": 2, "connectivity": [[1, 2, 3], [1, 3, 4]] },
+        { "name": "tets", "ordered": false, "nodes": 5, "elements": 2, "volume": true,
+          "connectivity": [[1, 2, 3, 4], [2, 3, 4, 5]] },
+        { "name": "brick", "ordered": false, "nodes": 8, "elements": 1, "volume": true,
+          "connectivity": [[1, 2, 3, 4, 5, 6, 7, 8]] },
+        { "name": "none", "ordered": false, "nodes": 3, "elements": 1 } ] } ] } ] })";
+    QString error;
+    QVERIFY2(Host::instance().loadSceneJson(json, &error), qPrintable(error));
+    const UniqueID_t frame = VexUtilFrameGetUniqueID();
+    // Nodes per element: that of the largest element, a triangle among quadrilaterals
+    // counting as a quadrilateral; without connectivity 3 for surface and 4 for volume zones.
+    const QList<QList<long>> expected = {{5, 2, 4}, {4, 2, 3}, {5, 2, 4}, {8, 1, 8}, {3, 1, 3}};
+    for (int zone = 1; zone <= 5; ++zone) {
+        LgIndex_t i = 0, j = 0, k = 0;
+        VexUtilZoneGetInfoForFrame(frame, zone, &i, &j, &k);
+        QCOMPARE(QList<long>({i, j, k}), expected[zone - 1]);
+        QVERIFY(!VexUtilZoneIsOrderedForFrame(frame, zone));
+    }
+}
+
 void TestKernelScenes::malformedSceneIsRefusedAndPreviousKept_data()
 {
     QTest::addColumn<QByteArray>("json");
     QTest::addColumn<QString>("expectedError");
 
-    QTest::newRow("bad JSON") << malformed("\"current\": {", "\"current\" {") << "line 20, column 14: missing name separator";
+    QTest::newRow("bad JSON") << malformed("\"current\": {", "\"current\" {")
+                              << "line 20, column 14: missing name separator";
     QTest::newRow("not an object") << QByteArray("[1, 2]") << "scene: expected a JSON object";
     QTest::newRow("no pages") << QByteArray("{}") << "pages: missing";
-    QTest::newRow("unknown key") << malformed("\"plotType\": 3", "\"plotTyp\": 3") << "pages[0].frames[1].plotTyp: unknown key";
-    QTest::newRow("wrong type") << malformed("\"jmax\": 8", "\"jmax\": \"8\"")
-                                << "pages[0].frames[0].zones[0].jmax: expected an integer from 1 to 100000000, got \"8\"";
+    QTest::newRow("unknown key") << malformed("\"plotType\": 3", "\"plotTyp\": 3")
+                                 << "pages[0].frames[1].plotTyp: unknown key";
+    QTest::newRow("wrong type") << malformed(
+        "\"jmax\": 8",
+        "\"jmax\": \"8\"") << "pages[0].frames[0].zones[0].jmax: expected an integer from 1 to 100000000, got \"8\"";
     QTest::newRow("zero size") << malformed("\"imax\": 5", "\"imax\": 0")
                                << "pages[0].frames[0].zones[1].imax: expected an integer from 1 to 100000000, got 0";
-    QTest::newRow("flat volume") << malformed("\"kmax\": 1 }", "\"kmax\": 1, \"volume\": true }")
-                                 << "pages[0].frames[0].zones[1].volume: an ordered volume zone needs imax, jmax and kmax above 1";
-    QTest::newRow("zone out of range") << malformed("\"zones\": [2]", "\"zones\": [4]")
-                                       << "pages[0].frames[0].fieldMaps[1].zones[0]: zone 4 does not exist (there are 3)";
-    QTest::newRow("zone in two maps") << malformed("\"zones\": [2]", "\"zones\": [3, 2]")
-                                      << "pages[0].frames[0].fieldMaps[1].zones[0]: zone 3 already belongs to field map 1";
+    QTest::newRow("flat volume")
+        << malformed("\"kmax\": 1 }", "\"kmax\": 1, \"volume\": true }")
+        << "pages[0].frames[0].zones[1].volume: an ordered volume zone needs imax, jmax and kmax above 1";
+    QTest::newRow("zone out of range") << malformed(
+        "\"zones\": [2]",
+        "\"zones\": [4]") << "pages[0].frames[0].fieldMaps[1].zones[0]: zone 4 does not exist (there are 3)";
+    QTest::newRow("zone in two maps") << malformed(
+        "\"zones\": [2]",
+        "\"zones\": [3, 2]") << "pages[0].frames[0].fieldMaps[1].zones[0]: zone 3 already belongs to field map 1";
     QTest::newRow("zone in no map") << malformed("{ \"zones\": [1, 3] }, ", "")
                                     << "pages[0].frames[0].fieldMaps: zone 1 belongs to no field map";
     QTest::newRow("line map zone") << malformed("\"zone\": 1, \"x\": 1", "\"zone\": 2, \"x\": 1")
@@ -197,25 +244,56 @@ void TestKernelScenes::malformedSceneIsRefusedAndPreviousKept_data()
                                        << "pages[0].frames[1].lineMaps[0].y: variable 3 does not exist (there are 2)";
     QTest::newRow("value count") << malformed("[5, 6, 7.5]", "[5, 6]")
                                  << "pages[0].frames[1].zones[0].values.U: expected 3 values (one per node), got 2";
-    QTest::newRow("style value out of range") << malformed("\"objects\": [1], \"value\": 3", "\"objects\": [1], \"value\": 64")
-                                              << "pages[0].frames[0].style[0].value: value out of range for FIELDMAP MESH COLOR";
-    QTest::newRow("style value type") << malformed("\"objects\": [1], \"value\": 3", "\"objects\": [1], \"value\": \"red\"")
-                                      << "pages[0].frames[0].style[0].value: value of the wrong type for FIELDMAP MESH COLOR";
+    QTest::newRow("style value out of range")
+        << malformed("\"objects\": [1], \"value\": 3", "\"objects\": [1], \"value\": 64")
+        << "pages[0].frames[0].style[0].value: value out of range for FIELDMAP MESH COLOR";
+    QTest::newRow("style value type")
+        << malformed("\"objects\": [1], \"value\": 3", "\"objects\": [1], \"value\": \"red\"")
+        << "pages[0].frames[0].style[0].value: value of the wrong type for FIELDMAP MESH COLOR";
     QTest::newRow("style object") << malformed("\"objects\": [1]", "\"objects\": [3]")
                                   << "pages[0].frames[0].style[0].objects[0]: field map 3 does not exist (there are 2)";
     QTest::newRow("style offset") << malformed("\"offset1\": 2", "\"offset1\": 9")
                                   << "pages[0].frames[0].style[1].offset1: offsets not valid for GLOBALCONTOUR VAR";
-    QTest::newRow("style variable") << malformed("\"offset1\": 2, \"value\": 4", "\"offset1\": 2, \"value\": 5")
-                                    << "pages[0].frames[0].style[1].value: no such variable, zone or map for GLOBALCONTOUR VAR";
-    QTest::newRow("unknown style path") << malformed("\"SHOWSHADE\"", "\"SHOWSHADOW\"")
-                                        << "pages[0].frames[0].style[2].path: unknown style path \"FIELDLAYERS SHOWSHADOW\"";
-    QTest::newRow("application setting in a frame") << malformed("[\"FIELDLAYERS\", \"SHOWSHADE\"]", "[\"INTERFACE\", \"USEOFFSCREENBITMAP\"]")
-                                                    << "pages[0].frames[0].style[2].path: INTERFACE USEOFFSCREENBITMAP is an application setting";
+    QTest::newRow("style variable")
+        << malformed("\"offset1\": 2, \"value\": 4", "\"offset1\": 2, \"value\": 5")
+        << "pages[0].frames[0].style[1].value: no such variable, zone or map for GLOBALCONTOUR VAR";
+    QTest::newRow("unknown style path") << malformed(
+        "\"SHOWSHADE\"",
+        "\"SHOWSHADOW\"") << "pages[0].frames[0].style[2].path: unknown style path \"FIELDLAYERS SHOWSHADOW\"";
+    QTest::newRow("application setting in a frame")
+        << malformed("[\"FIELDLAYERS\", \"SHOWSHADE\"]", "[\"INTERFACE\", \"USEOFFSCREENBITMAP\"]")
+        << "pages[0].frames[0].style[2].path: INTERFACE USEOFFSCREENBITMAP is an application setting";
     QTest::newRow("current frame") << malformed("\"frame\": 2", "\"frame\": 3")
                                    << "current.frame: expected an integer from 1 to 2, got 3";
-    QTest::newRow("pick type") << malformed("\"type\": 21", "\"type\": 22") << "pickList[0].type: expected 15 (zone) or 21 (line map)";
+    QTest::newRow("pick type") << malformed("\"type\": 21", "\"type\": 22")
+                               << "pickList[0].type: expected 15 (zone) or 21 (line map)";
     QTest::newRow("pick number") << malformed("\"number\": 2 }", "\"number\": 3 }")
                                  << "pickList[0].number: line map 3 does not exist in the current frame (there are 2)";
+    const char* tets = "\"nodes\": 40, \"elements\": 90, \"volume\": true";
+    QTest::newRow("connectivity count")
+        << malformed(tets, "\"nodes\": 40, \"elements\": 2, \"volume\": true, \"connectivity\": [[1, 2, 3, 4]]")
+        << "pages[0].frames[0].zones[2].connectivity: expected 2 elements (the zone's element count), got 1";
+    QTest::newRow("connectivity element")
+        << malformed(tets, "\"nodes\": 40, \"elements\": 2, \"volume\": true, \"connectivity\": [[1, 2, 3, 4], 7]")
+        << "pages[0].frames[0].zones[2].connectivity[1]: expected an array, got 7";
+    QTest::newRow("volume element size") << malformed(
+        tets, "\"nodes\": 40, \"elements\": 2, \"volume\": true, \"connectivity\": [[1, 2, 3, 4], [1, 2, 3]]")
+                                         << "pages[0].frames[0].zones[2].connectivity[1]: a volume element has 4 nodes "
+                                            "(tetrahedron) or 8 (brick), got 3";
+    QTest::newRow("surface element size")
+        << malformed(tets, "\"nodes\": 40, \"elements\": 1, \"connectivity\": [[1, 2, 3, 4, 5]]")
+        << "pages[0].frames[0].zones[2].connectivity[0]: a surface element has 3 nodes (triangle) or 4 "
+           "(quadrilateral), got 5";
+    QTest::newRow("mixed volume elements")
+        << malformed(tets, "\"nodes\": 40, \"elements\": 2, \"volume\": true, \"connectivity\": [[1, 2, 3, 4], [1, 2, "
+                           "3, 4, 5, 6, 7, 8]]")
+        << "pages[0].frames[0].zones[2].connectivity[1]: tetrahedra and bricks cannot be mixed in one zone";
+    QTest::newRow("connectivity node")
+        << malformed(tets, "\"nodes\": 40, \"elements\": 1, \"volume\": true, \"connectivity\": [[1, 2, 41, 4]]")
+        << "pages[0].frames[0].zones[2].connectivity[0][2]: expected an integer from 1 to 40, got 41";
+    QTest::newRow("connectivity of an ordered zone")
+        << malformed("\"imax\": 5, \"jmax\": 5", "\"imax\": 5, \"jmax\": 5, \"connectivity\": []")
+        << "pages[0].frames[0].zones[1].connectivity: unknown key";
     QTest::newRow("data without variables") << malformed("\"name\": \"Empty\"", "\"name\": \"Empty\", \"zones\": []")
                                             << "pages[1].frames[0].zones: a frame without variables has no data set";
 }
@@ -249,6 +327,28 @@ void TestKernelScenes::missingFileIsRefused()
     QVERIFY(!Host::instance().loadSceneFile(QStringLiteral("/nonexistent/scene.json"), &error));
     QVERIFY(error.startsWith(QStringLiteral("/nonexistent/scene.json: ")));
     QCOMPARE(frameNames(), QStringLiteral("Wing,Section,Pressure,Polar"));
+}
+
+void TestKernelScenes::manyFramesLoadInLinearTime()
+{
+    // Eight times the frames take about eight times as long; a load that indexed all frames
+    // again for every frame took some sixty times as long.
+    const QByteArray few = manyFrames(2000);
+    const QByteArray many = manyFrames(16000);
+    QString error;
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY2(Host::instance().loadSceneJson(few, &error), qPrintable(error));
+    const qint64 fewMs = timer.restart();
+    QVERIFY2(Host::instance().loadSceneJson(many, &error), qPrintable(error));
+    const qint64 manyMs = timer.elapsed();
+    QCOMPARE(Host::instance().framesOfCurrentPage().size(), 16000);
+    QVERIFY2(manyMs < 16 * fewMs + 500, qPrintable(QStringLiteral("%1 ms, then %2 ms").arg(fewMs).arg(manyMs)));
+    // Every frame is found by its id, the last one too.
+    QVERIFY(Host::instance().setCurrentFrame(16000));
+    long color = 0;
+    QVERIFY(StyleValue::returnCodeOk(CheckedStyleValue("FIELDMAP", "MESH", "COLOR").get(color, 1)));
+    QCOMPARE(color, 2L);
 }
 
 void TestKernelScenes::demoSceneHasTheFourKindsOfFrames()
@@ -308,14 +408,41 @@ void TestKernelScenes::generatedScenes()
         } else {
             QVERIFY(VexUtilLineMapGetName(map, &name));
         }
-        QCOMPARE(QString::fromUtf8(name), (map % 2 == 1 ? QStringLiteral("inlet %1") : QStringLiteral("outlet %1")).arg(map));
+        QCOMPARE(QString::fromUtf8(name),
+                 (map % 2 == 1 ? QStringLiteral("inlet %1") : QStringLiteral("outlet %1")).arg(map));
         VexUtilStringDealloc(&name);
+    }
+    // Every zone carries coordinates to be drawn from: X and Y (Theta and R), Z in 3D, and P
+    // in field scenes; line zones have 50 points.
+    const std::shared_ptr<const kestrix::hostsim::render::FrameSnapshot> snapshot =
+        kestrix::hostsim::render::FrameSnapshot::capture();
+    QVERIFY(snapshot);
+    QList<int> given = {1, 2};
+    if (field)
+        given << 4;
+    if (plotType == PlotType_Cartesian3D)
+        given << 3;
+    for (int zone : {1, 2, 3, 500, 1000}) {
+        LgIndex_t i = 0, j = 0, k = 0;
+        VexUtilZoneGetInfoForFrame(frame, zone, &i, &j, &k);
+        const long nodes = VexUtilZoneIsOrderedForFrame(frame, zone) ? i * j * k : i;
+        if (!field)
+            QCOMPARE(nodes, 50L);
+        for (int variable : given) {
+            const std::vector<double>* values = snapshot->values(zone, variable);
+            QVERIFY2(values && static_cast<long>(values->size()) == nodes,
+                     qPrintable(QStringLiteral("zone %1, variable %2").arg(zone).arg(variable)));
+        }
+        if (plotType == PlotType_Cartesian2D)
+            QVERIFY(!snapshot->values(zone, 3));
     }
 }
 
 void TestKernelScenes::generatedSceneSpecificationIsChecked()
 {
-    for (const char* description : {"field4d:10", "xy", "xy:", "xy:-3", "xy:ten", "xy:99999999"}) {
+    // Counts run from 1 to 1000000.
+    for (const char* description :
+         {"field4d:10", "xy", "xy:", "xy:-3", "xy:ten", "xy:99999999", "xy:0", "polar:1000001", "field3d:1000001"}) {
         QString error;
         QVERIFY2(!Host::instance().loadGeneratedScene(QString::fromLatin1(description), &error), description);
         QVERIFY(!error.isEmpty());
