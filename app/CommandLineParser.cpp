@@ -1,6 +1,7 @@
 #include "CommandLineParser.h"
 
 #include "DialogCatalog.h"
+#include "PictureFile.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -13,6 +14,8 @@ namespace {
 // A generated scene holds one frame with this many maps at most: more would only exhaust
 // memory before the window could show anything.
 constexpr int MaximumGeneratedMapCount = 1000000;
+// Wider pictures would take more memory than they are worth.
+constexpr int MaximumExportWidth = 20000;
 
 } // namespace
 
@@ -27,9 +30,13 @@ bool CommandLineParser::parse(const QStringList& arguments)
     const QCommandLineOption generateOption(QStringLiteral("generate"), QString(), QStringLiteral("KIND:N"));
     const QCommandLineOption openOption(QStringLiteral("open"), QString(), QStringLiteral("NAME"));
     const QCommandLineOption screenshotOption(QStringLiteral("screenshot"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption exportOption(QStringLiteral("export"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption widthOption(QStringLiteral("width"), QString(), QStringLiteral("N"));
+    const QCommandLineOption frameOption(QStringLiteral("frame"), QString(), QStringLiteral("K"));
 
     QCommandLineParser parser;
-    parser.addOptions({helpOption, offscreenOption, sceneOption, generateOption, openOption, screenshotOption});
+    parser.addOptions({helpOption, offscreenOption, sceneOption, generateOption, openOption, screenshotOption,
+                       exportOption, widthOption, frameOption});
     if (!parser.parse(arguments))
         return fail(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
@@ -41,7 +48,8 @@ bool CommandLineParser::parse(const QStringList& arguments)
     m_options.offscreen = parser.isSet(offscreenOption);
 
     // Every option with a value takes one, once: a second value would silently win otherwise.
-    for (const QCommandLineOption* option : {&sceneOption, &generateOption, &openOption, &screenshotOption}) {
+    for (const QCommandLineOption* option :
+         {&sceneOption, &generateOption, &openOption, &screenshotOption, &exportOption, &widthOption, &frameOption}) {
         const QStringList values = parser.values(*option);
         const QString name = QStringLiteral("--") + option->names().constFirst();
         if (values.size() > 1)
@@ -54,6 +62,7 @@ bool CommandLineParser::parse(const QStringList& arguments)
     m_options.sceneGenerator = parser.value(generateOption);
     m_options.dialogToOpen = parser.value(openOption);
     m_options.screenshotFile = parser.value(screenshotOption);
+    m_options.exportFile = parser.value(exportOption);
 
     if (!m_options.sceneFile.isEmpty() && !m_options.sceneGenerator.isEmpty())
         return fail(QStringLiteral("--scene and --generate cannot be used together."));
@@ -62,31 +71,63 @@ bool CommandLineParser::parse(const QStringList& arguments)
     if (!m_options.dialogToOpen.isEmpty() && !DialogCatalog::find(m_options.dialogToOpen))
         return fail(QStringLiteral("Unknown dialog '%1' for --open; available: %2.")
                         .arg(m_options.dialogToOpen, DialogCatalog::names().join(QStringLiteral(", "))));
+    for (const QString& picture : {m_options.screenshotFile, m_options.exportFile}) {
+        if (!picture.isEmpty() && PictureFile::formatOf(picture).isEmpty())
+            return fail(QStringLiteral("Cannot write '%1': the file name must end in one of %2.")
+                            .arg(picture, PictureFile::writableSuffixes()));
+    }
+    return checkExport(parser.value(widthOption), parser.value(frameOption));
+}
+
+// An export draws one frame without a window: it takes a width and a frame, and no dialog or
+// screenshot.
+bool CommandLineParser::checkExport(const QString& width, const QString& frame)
+{
+    if (m_options.exportFile.isEmpty()) {
+        if (!width.isEmpty() || !frame.isEmpty())
+            return fail(QStringLiteral("--width and --frame go with --export."));
+        return true;
+    }
+    if (!m_options.dialogToOpen.isEmpty() || !m_options.screenshotFile.isEmpty())
+        return fail(QStringLiteral("--export draws without a window: --open and --screenshot cannot go with it."));
+    bool isNumber = true;
+    if (!width.isEmpty())
+        m_options.exportWidth = width.toInt(&isNumber);
+    if (!isNumber || m_options.exportWidth < 1 || m_options.exportWidth > MaximumExportWidth)
+        return fail(QStringLiteral("--width must be a number of pixels from 1 to %1.").arg(MaximumExportWidth));
+    if (!frame.isEmpty())
+        m_options.exportFrame = frame.toInt(&isNumber);
+    if (!isNumber || (!frame.isEmpty() && m_options.exportFrame < 1))
+        return fail(QStringLiteral("--frame must be a frame number from 1."));
     return true;
 }
 
 QString CommandLineParser::usage(const QString& programName)
 {
-    return QStringLiteral(
-               "Usage: %1 [options]\n"
-               "\n"
-               "Starts the Kestrix Workbench on a scene: the built-in demo scene unless --scene or\n"
-               "--generate names another.\n"
-               "\n"
-               "Options:\n"
-               "  --scene FILE        load the scene from the JSON file FILE\n"
-               "  --generate KIND:N   generate one frame with N maps (1 to %2); KIND is field3d,\n"
-               "                      field2d, xy or polar\n"
-               "  --open NAME         open a dialog at start; NAME is one of: %3\n"
-               "  --offscreen         use the offscreen platform (no display needed)\n"
-               "  --screenshot FILE   once the window has settled, write it and the open dialogs\n"
-               "                      as one PNG picture to FILE and exit\n"
-               "  -h, --help          print this help and exit\n"
-               "\n"
-               "Exit status: 0 on success; 1 when the screenshot cannot be written; 2 on bad\n"
-               "command-line input, an unknown dialog or a refused scene.\n")
-        .arg(programName, QString::number(MaximumGeneratedMapCount),
-             DialogCatalog::names().join(QStringLiteral(", ")));
+    return QStringLiteral("Usage: %1 [options]\n"
+                          "\n"
+                          "Starts the Kestrix Workbench on a scene: the built-in demo scene unless --scene or\n"
+                          "--generate names another.\n"
+                          "\n"
+                          "Options:\n"
+                          "  --scene FILE        load the scene from the JSON file FILE\n"
+                          "  --generate KIND:N   generate one frame with N maps (1 to %2); KIND is field3d,\n"
+                          "                      field2d, xy or polar\n"
+                          "  --open NAME         open a dialog at start; NAME is one of: %3\n"
+                          "  --offscreen         use the offscreen platform (no display needed)\n"
+                          "  --screenshot FILE   once the window has settled, write it and the open dialogs\n"
+                          "                      as one picture to FILE (.png, .jpg, .bmp, .ppm) and exit\n"
+                          "  --export FILE       draw a frame of the scene into the picture FILE without a\n"
+                          "                      window and exit\n"
+                          "  --width N           the width of the exported picture in pixels (default 1200)\n"
+                          "  --frame K           the frame to export, K-th of the current page (default: the\n"
+                          "                      current frame)\n"
+                          "  -h, --help          print this help and exit\n"
+                          "\n"
+                          "Exit status: 0 on success; 1 when the screenshot cannot be written; 2 on bad\n"
+                          "command-line input, an unknown dialog or frame, a refused scene, an export that\n"
+                          "cannot be written, or no display for a window.\n")
+        .arg(programName, QString::number(MaximumGeneratedMapCount), DialogCatalog::names().join(QStringLiteral(", ")));
 }
 
 bool CommandLineParser::fail(const QString& errorText)

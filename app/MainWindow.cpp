@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "DialogCatalog.h"
+#include "FramePreview.h"
 #include "FramesPanel.h"
 #include "JournalDock.h"
 
@@ -10,6 +11,8 @@
 #include <kxsdkpropertymanager/RelevanceInterface.h>
 
 #include <QAction>
+#include <QActionGroup>
+#include <QDockWidget>
 #include <QFileDialog>
 #include <QKeySequence>
 #include <QMenuBar>
@@ -25,6 +28,7 @@ namespace kestrix::workbench {
 class MainWindow::Private {
 public:
     FramesPanel* framesPanel = nullptr;
+    FramePreview* preview = nullptr;
     JournalDock* journalDock = nullptr;
     QMenu* viewMenu = nullptr;
     QAction* undoAction = nullptr;
@@ -34,15 +38,18 @@ public:
     std::vector<boost::signals2::scoped_connection> connections;
 };
 
-MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent)
-    , d(std::make_unique<Private>())
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), d(std::make_unique<Private>())
 {
     setObjectName(QStringLiteral("workbench_MainWindow"));
     setWindowTitle(tr("Kestrix Workbench"));
 
-    d->framesPanel = new FramesPanel(this);
-    setCentralWidget(d->framesPanel);
+    d->preview = new FramePreview(this);
+    setCentralWidget(d->preview);
+    auto* framesDock = new QDockWidget(tr("Frames"), this);
+    framesDock->setObjectName(QStringLiteral("workbench_Frames_Dock"));
+    d->framesPanel = new FramesPanel(framesDock);
+    framesDock->setWidget(d->framesPanel);
+    addDockWidget(Qt::LeftDockWidgetArea, framesDock);
     d->journalDock = new JournalDock(this);
     addDockWidget(Qt::BottomDockWidgetArea, d->journalDock);
 
@@ -56,8 +63,9 @@ MainWindow::MainWindow(QWidget* parent)
         [this](const toolbox::StateChangeEventInterface&) { updateUndoActions(); }));
     updateUndoActions();
 
-    resize(920, 600);
-    resizeDocks({d->journalDock}, {170}, Qt::Vertical);
+    resize(1100, 700);
+    resizeDocks({d->journalDock}, {150}, Qt::Vertical);
+    resizeDocks({framesDock}, {330}, Qt::Horizontal);
 }
 
 MainWindow::~MainWindow() = default;
@@ -100,6 +108,18 @@ void MainWindow::createMenus()
     connect(d->redoAction, &QAction::triggered, this, &MainWindow::updateUndoActions);
 
     d->viewMenu = menuBar()->addMenu(tr("&View"));
+    // The picture fits the window, or shows the frame at its size on the page.
+    auto* sizes = new QActionGroup(this);
+    QAction* fit = d->viewMenu->addAction(tr("&Zoom to Fit"), this, [this] { d->preview->setZoomToFit(true); });
+    QAction* actual = d->viewMenu->addAction(tr("&Actual Size"), this, [this] { d->preview->setZoomToFit(false); });
+    for (QAction* size : {fit, actual}) {
+        size->setCheckable(true);
+        sizes->addAction(size);
+    }
+    fit->setObjectName(QStringLiteral("workbench_ZoomToFit_Action"));
+    actual->setObjectName(QStringLiteral("workbench_ActualSize_Action"));
+    fit->setChecked(true);
+    d->viewMenu->addSeparator();
     d->viewMenu->addAction(d->journalDock->toggleViewAction());
 }
 
@@ -122,8 +142,8 @@ void MainWindow::addDialogEntries()
             continue;
         action->setEnabled(relevance->isRelevant());
         const propertymanager::RelevanceInterface* observed = relevance.get();
-        d->connections.emplace_back(relevance->relevanceChanged().connect(
-            [action, observed] { action->setEnabled(observed->isRelevant()); }));
+        d->connections.emplace_back(
+            relevance->relevanceChanged().connect([action, observed] { action->setEnabled(observed->isRelevant()); }));
         d->dialogRelevances.push_back(std::move(relevance));
     }
 }

@@ -10,17 +10,18 @@ namespace kestrix::workbench {
 
 struct DialogEntry;
 
-// The workbench's window: the frames of the current page, Edit > Undo and Redo over the
-// host's undo stack, the journal of assignments, and one menu entry per library dialog.
+// The workbench's window: the current frame's picture in the centre, the frames of the
+// current page, Edit > Undo and Redo over the host's undo stack, the journal of assignments,
+// and one menu entry per library dialog.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Opens the entry's dialog as a host does; null when the dialog may not be offered now.
     // Whether the entry's dialog may be opened now.
     bool mayOpen(const DialogEntry& entry) const;
+    // Opens the entry's dialog as a host does; null when the dialog may not be offered now.
     QDialog* openDialog(const DialogEntry& entry);
 
 private:

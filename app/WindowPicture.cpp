@@ -1,9 +1,10 @@
 #include "WindowPicture.h"
 
+#include "PictureFile.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QFontMetrics>
-#include <QImageWriter>
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
@@ -74,12 +75,7 @@ QImage WindowPicture::compose(QWidget& mainWindow)
 
 bool WindowPicture::write(QWidget& mainWindow, const QString& path, QString* error)
 {
-    QImageWriter writer(path, "png");
-    if (writer.write(compose(mainWindow)))
-        return true;
-    if (error)
-        *error = writer.errorString();
-    return false;
+    return PictureFile::write(compose(mainWindow), path, error);
 }
 
 } // namespace kestrix::workbench

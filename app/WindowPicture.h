@@ -11,7 +11,7 @@ namespace kestrix::workbench {
 class WindowPicture {
 public:
     static QImage compose(QWidget& mainWindow);
-    // Writes the picture as PNG; false with error set when the file cannot be written.
+    // Writes the picture in the format the file name names; false with error set when it cannot.
     static bool write(QWidget& mainWindow, const QString& path, QString* error);
 };
 

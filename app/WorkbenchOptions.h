@@ -13,6 +13,11 @@ struct WorkbenchOptions {
     QString sceneGenerator;
     QString dialogToOpen;
     QString screenshotFile;
+    // Drawing one frame into a picture file, without a window.
+    QString exportFile;
+    int exportWidth = 1200;
+    // 1-based on the current page; 0 for the current frame.
+    int exportFrame = 0;
 };
 
 } // namespace kestrix::workbench

@@ -1,9 +1,12 @@
 #include "CommandLineParser.h"
 #include "DialogCatalog.h"
 #include "MainWindow.h"
+#include "PictureFile.h"
 #include "WindowPicture.h"
 
 #include "hostsim/Host.h"
+#include "hostsim/render/FrameRenderer.h"
+#include "hostsim/render/FrameSnapshot.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -54,6 +57,42 @@ bool loadScene(const kestrix::workbench::WorkbenchOptions& options, QString* err
     return true;
 }
 
+bool hasDisplay()
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && !platform.startsWith("xcb") && !platform.startsWith("wayland"))
+        return true;
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+// Draws one frame of the loaded scene into the export file.
+bool exportFrame(const kestrix::workbench::WorkbenchOptions& options, QString* error)
+{
+    auto& host = kestrix::hostsim::Host::instance();
+    UniqueID_t frameId = 0;
+    if (options.exportFrame > 0) {
+        const QList<kestrix::hostsim::Host::FrameInfo> frames = host.framesOfCurrentPage();
+        if (options.exportFrame > frames.size()) {
+            *error = QStringLiteral("The scene has no frame %1 on its current page (it has %2).")
+                         .arg(options.exportFrame)
+                         .arg(frames.size());
+            return false;
+        }
+        frameId = frames.at(options.exportFrame - 1).uniqueId;
+    }
+    const auto snapshot = kestrix::hostsim::render::FrameSnapshot::capture(frameId);
+    if (!snapshot) {
+        *error = QStringLiteral("The scene has no frame to export.");
+        return false;
+    }
+    const QImage picture = kestrix::hostsim::render::FrameRenderer::image(*snapshot, options.exportWidth);
+    QString reason;
+    if (kestrix::workbench::PictureFile::write(picture, options.exportFile, &reason))
+        return true;
+    *error = QStringLiteral("Cannot write %1: %2").arg(options.exportFile, reason);
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -65,15 +104,19 @@ int main(int argc, char* argv[])
 
     kestrix::workbench::CommandLineParser parser;
     if (!parser.parse(arguments))
-        return reportBadInput(programName,
-                              parser.errorText() + QStringLiteral("\nTry '%1 --help'.").arg(programName));
+        return reportBadInput(programName, parser.errorText() + QStringLiteral("\nTry '%1 --help'.").arg(programName));
     const kestrix::workbench::WorkbenchOptions& options = parser.options();
     if (options.help) {
         printTo(stdout, kestrix::workbench::CommandLineParser::usage(programName));
         return 0;
     }
-    // The platform is chosen when the application object is made.
-    if (options.offscreen)
+    // The platform is chosen when the application object is made, and without a display the
+    // window system would abort there: a picture is then drawn offscreen, a window is refused.
+    const bool picturesOnly = !options.exportFile.isEmpty() || !options.screenshotFile.isEmpty();
+    if (!options.offscreen && !hasDisplay() && !picturesOnly)
+        return reportBadInput(programName, QStringLiteral("No display found: give --offscreen, or --screenshot or "
+                                                          "--export to draw into a picture."));
+    if (options.offscreen || !options.exportFile.isEmpty() || !hasDisplay())
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication application(argc, argv);
@@ -82,6 +125,11 @@ int main(int argc, char* argv[])
     QString error;
     if (!loadScene(options, &error))
         return reportBadInput(programName, error);
+    if (!options.exportFile.isEmpty()) {
+        if (!exportFrame(options, &error))
+            return reportBadInput(programName, error);
+        return 0;
+    }
 
     kestrix::workbench::MainWindow window;
     window.show();
@@ -89,8 +137,8 @@ int main(int argc, char* argv[])
     if (!options.dialogToOpen.isEmpty()) {
         const kestrix::workbench::DialogEntry* entry = kestrix::workbench::DialogCatalog::find(options.dialogToOpen);
         if (!entry || !window.mayOpen(*entry))
-            return reportBadInput(programName,
-                                  QStringLiteral("The dialog %1 cannot be opened on this scene.").arg(options.dialogToOpen));
+            return reportBadInput(
+                programName, QStringLiteral("The dialog %1 cannot be opened on this scene.").arg(options.dialogToOpen));
         // A modal dialog runs its own event loop from its launch: it opens once the
         // application's loop runs, so that the picture below is still taken meanwhile.
         QTimer::singleShot(0, &window, [&window, entry] { window.openDialog(*entry); });
@@ -103,8 +151,8 @@ int main(int argc, char* argv[])
                 QApplication::exit(0);
                 return;
             }
-            printTo(stderr, QStringLiteral("%1: cannot write %2: %3\n")
-                                .arg(programName, options.screenshotFile, writeError));
+            printTo(stderr,
+                    QStringLiteral("%1: cannot write %2: %3\n").arg(programName, options.screenshotFile, writeError));
             QApplication::exit(ExitFailure);
         });
     }

@@ -4,7 +4,7 @@
 KX_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # g++ brings the sanitizer runtimes that scripts/test --sanitize links (libasan8, liblsan0,
 # libubsan1) through libgcc-12-dev, so they need no entry of their own.
-KX_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libboost-dev
+KX_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev libgl-dev libboost-dev
              fonts-dejavu-core)
 
 kx_install_missing_packages() {

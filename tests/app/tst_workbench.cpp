@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
@@ -49,18 +50,25 @@ private slots:
     void sceneFileAndGeneratedScenesAreShown_data();
     void sceneFileAndGeneratedScenesAreShown();
     void unwritableScreenshotFails();
+    void screenshotsTakeTheFormatTheirNameSays();
+    void exportDrawsAFrameWithoutAWindow();
+    void badExportsExitWithTheReason_data();
+    void badExportsExitWithTheReason();
+    void withoutADisplayAWindowIsRefusedAndPicturesAreDrawn();
 
 private:
-    Run run(const QStringList& arguments) const;
+    Run run(const QStringList& arguments, const QProcessEnvironment& environment = {}) const;
     QString picturePath(const QString& name) const { return m_directory.filePath(name); }
 
     QString m_executable;
     QTemporaryDir m_directory;
 };
 
-Run TestWorkbench::run(const QStringList& arguments) const
+Run TestWorkbench::run(const QStringList& arguments, const QProcessEnvironment& environment) const
 {
     QProcess process;
+    if (!environment.isEmpty())
+        process.setProcessEnvironment(environment);
     process.start(m_executable, arguments);
     Run result;
     if (!process.waitForStarted())
@@ -88,8 +96,8 @@ void TestWorkbench::helpPrintsTheUsage()
         QVERIFY(result.finished);
         QCOMPARE(result.exitCode, 0);
         QVERIFY2(result.output.startsWith(QStringLiteral("Usage: kxworkbench")), qPrintable(result.output));
-        for (const char* expected : {"--scene FILE", "--generate KIND:N", "--open NAME", "zonestyle", "--offscreen",
-                                     "--screenshot FILE"})
+        for (const char* expected :
+             {"--scene FILE", "--generate KIND:N", "--open NAME", "zonestyle", "--offscreen", "--screenshot FILE"})
             QVERIFY2(result.output.contains(QLatin1String(expected)), expected);
     }
 }
@@ -109,8 +117,10 @@ void TestWorkbench::badCommandLineIsRefused_data()
     QTest::newRow("no kind") << QStringList{"--generate", "100"} << QStringLiteral("100");
     QTest::newRow("zero maps") << QStringList{"--generate", "polar:0"} << QStringLiteral("polar:0");
     QTest::newRow("negative maps") << QStringList{"--generate", "field2d:-5"} << QStringLiteral("field2d:-5");
-    QTest::newRow("too many maps") << QStringList{"--generate", "field3d:99999999999"} << QStringLiteral("field3d:99999999999");
-    QTest::newRow("scene and generator") << QStringList{"--scene", "a.json", "--generate", "xy:3"} << QStringLiteral("--generate");
+    QTest::newRow("too many maps") << QStringList{"--generate", "field3d:99999999999"}
+                                   << QStringLiteral("field3d:99999999999");
+    QTest::newRow("scene and generator") << QStringList{"--scene", "a.json", "--generate", "xy:3"}
+                                         << QStringLiteral("--generate");
     QTest::newRow("unknown dialog") << QStringList{"--open", "nosuch"} << QStringLiteral("nosuch");
     QTest::newRow("dialog not available") << QStringList{"--open", "export"} << QStringLiteral("export");
     QTest::newRow("option given twice") << QStringList{"--open", "zonestyle", "--open", "zonestyle"}
@@ -141,9 +151,10 @@ void TestWorkbench::refusedSceneFileIsReported_data()
     QTest::newRow("unknown key") << QStringLiteral("unknown-key.json") << QByteArray("{ \"pagez\": [] }");
     QTest::newRow("zone out of range")
         << QStringLiteral("zone-range.json")
-        << QByteArray("{ \"pages\": [ { \"frames\": [ { \"name\": \"F\", \"plotType\": 3, \"variables\": [\"X\", \"Y\"],"
-                      " \"zones\": [ { \"name\": \"z\", \"ordered\": true, \"imax\": 4, \"jmax\": 1, \"kmax\": 1 } ],"
-                      " \"lineMaps\": [ { \"name\": \"m\", \"zone\": 7, \"x\": 1, \"y\": 2 } ] } ] } ] }");
+        << QByteArray(
+               "{ \"pages\": [ { \"frames\": [ { \"name\": \"F\", \"plotType\": 3, \"variables\": [\"X\", \"Y\"],"
+               " \"zones\": [ { \"name\": \"z\", \"ordered\": true, \"imax\": 4, \"jmax\": 1, \"kmax\": 1 } ],"
+               " \"lineMaps\": [ { \"name\": \"m\", \"zone\": 7, \"x\": 1, \"y\": 2 } ] } ] } ] }");
 }
 
 void TestWorkbench::refusedSceneFileIsReported()
@@ -204,8 +215,8 @@ void TestWorkbench::openDialogIsComposedBesideTheWindow()
     QVERIFY(dialogImage.width() > windowImage.width());
     QVERIFY(dialogImage.height() >= windowImage.height());
     // Right of the main window stands the dialog, not an empty background.
-    const QImage dialogPart = dialogImage.copy(windowImage.width(), 0, dialogImage.width() - windowImage.width(),
-                                               dialogImage.height());
+    const QImage dialogPart =
+        dialogImage.copy(windowImage.width(), 0, dialogImage.width() - windowImage.width(), dialogImage.height());
     QVERIFY(distinctColours(dialogPart) > 8);
 }
 
@@ -226,9 +237,10 @@ void TestWorkbench::sceneFileAndGeneratedScenesAreShown()
 
     QFile scene(picturePath(QStringLiteral("scene.json")));
     QVERIFY(scene.open(QIODevice::WriteOnly));
-    scene.write("{ \"pages\": [ { \"frames\": [ { \"name\": \"Profile\", \"plotType\": 3, \"variables\": [\"X\", \"Y\"],"
-                " \"zones\": [ { \"name\": \"z\", \"ordered\": true, \"imax\": 4, \"jmax\": 1, \"kmax\": 1 } ],"
-                " \"lineMaps\": [ { \"name\": \"&ZN&: &DV&\", \"zone\": 1, \"x\": 1, \"y\": 2 } ] } ] } ] }");
+    scene.write(
+        "{ \"pages\": [ { \"frames\": [ { \"name\": \"Profile\", \"plotType\": 3, \"variables\": [\"X\", \"Y\"],"
+        " \"zones\": [ { \"name\": \"z\", \"ordered\": true, \"imax\": 4, \"jmax\": 1, \"kmax\": 1 } ],"
+        " \"lineMaps\": [ { \"name\": \"&ZN&: &DV&\", \"zone\": 1, \"x\": 1, \"y\": 2 } ] } ] } ] }");
     scene.close();
     for (QString& argument : sceneArguments) {
         if (argument == QLatin1String("scene.json"))
@@ -252,6 +264,86 @@ void TestWorkbench::unwritableScreenshotFails()
     QVERIFY(result.finished);
     QCOMPARE(result.exitCode, 1);
     QVERIFY2(result.errors.contains(picture), qPrintable(result.errors));
+}
+
+void TestWorkbench::screenshotsTakeTheFormatTheirNameSays()
+{
+    const QString jpeg = picturePath(QStringLiteral("window.jpg"));
+    const Run written = run({"--offscreen", "--screenshot", jpeg});
+    QVERIFY2(written.finished && written.exitCode == 0, qPrintable(written.errors));
+    QImageReader reader(jpeg);
+    QCOMPARE(reader.format(), QByteArray("jpeg"));
+
+    const Run refused = run({"--offscreen", "--screenshot", picturePath(QStringLiteral("window.xyz"))});
+    QVERIFY(refused.finished);
+    QCOMPARE(refused.exitCode, 2);
+    QVERIFY2(refused.errors.contains(QStringLiteral(".png")), qPrintable(refused.errors));
+}
+
+void TestWorkbench::exportDrawsAFrameWithoutAWindow()
+{
+    const QString picture = picturePath(QStringLiteral("frame.png"));
+    const Run exported = run({"--export", picture, "--width", "640", "--frame", "3"});
+    QVERIFY2(exported.finished && exported.exitCode == 0, qPrintable(exported.errors));
+    QImage image;
+    QVERIFY(image.load(picture, "PNG"));
+    QCOMPARE(image.width(), 640);
+    QVERIFY(distinctColours(image) > 4);
+}
+
+void TestWorkbench::badExportsExitWithTheReason_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("unknown frame") << QStringList{"--export", "out.png", "--frame", "99"} << QStringLiteral("frame 99");
+    QTest::newRow("unwritable path") << QStringList{"--export", "no/such/dir/out.png"}
+                                     << QStringLiteral("Cannot write");
+    QTest::newRow("refused scene") << QStringList{"--scene", "missing.json", "--export", "out.png"}
+                                   << QStringLiteral("missing.json");
+    QTest::newRow("width without export") << QStringList{"--width", "10"} << QStringLiteral("--export");
+    QTest::newRow("export with a dialog")
+        << QStringList{"--export", "out.png", "--open", "zonestyle"} << QStringLiteral("--open");
+}
+
+void TestWorkbench::badExportsExitWithTheReason()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, reason);
+    for (QString& argument : arguments) {
+        if (argument.endsWith(QLatin1String(".png")) || argument.endsWith(QLatin1String(".json")))
+            argument = picturePath(argument);
+    }
+    const Run result = run(arguments);
+    QVERIFY(result.finished);
+    QCOMPARE(result.exitCode, 2);
+    QVERIFY2(result.errors.contains(reason), qPrintable(result.errors));
+}
+
+// Without a display the window system would abort the program: options are read first, and a
+// window is refused with a reason, while pictures are drawn offscreen.
+void TestWorkbench::withoutADisplayAWindowIsRefusedAndPicturesAreDrawn()
+{
+    QProcessEnvironment headless = QProcessEnvironment::systemEnvironment();
+    for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        headless.remove(QString::fromLatin1(variable));
+
+    const Run window = run({}, headless);
+    QVERIFY(window.finished);
+    QCOMPARE(window.exitCode, 2);
+    QVERIFY2(window.errors.contains(QStringLiteral("No display")), qPrintable(window.errors));
+
+    const Run help = run({"--help"}, headless);
+    QVERIFY(help.finished);
+    QCOMPARE(help.exitCode, 0);
+
+    const Run badScene = run({"--scene", picturePath(QStringLiteral("missing.json"))}, headless);
+    QVERIFY(badScene.finished);
+    QCOMPARE(badScene.exitCode, 2);
+
+    const QString picture = picturePath(QStringLiteral("headless.png"));
+    const Run drawn = run({"--screenshot", picture}, headless);
+    QVERIFY2(drawn.finished && drawn.exitCode == 0, qPrintable(drawn.errors));
+    QVERIFY(QFileInfo::exists(picture));
 }
 
 QTEST_GUILESS_MAIN(TestWorkbench)
