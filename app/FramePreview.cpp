@@ -3,6 +3,7 @@
 #include "hostsim/Host.h"
 #include "hostsim/render/FrameRenderer.h"
 #include "hostsim/render/FrameSnapshot.h"
+#include "hostsim/render/RenderCancellation.h"
 
 #include <kxsdkintegrationmanager/StateChangeEventObservable.h>
 
@@ -33,6 +34,8 @@ public:
     int shownDrawings = 0;
     // Each drawing carries the number it was started with; only the newest is shown.
     std::atomic<int> newestDrawing{0};
+    // Set when a newer drawing is asked for: the running one stops where it is.
+    std::shared_ptr<std::atomic<bool>> runningCancelled;
 };
 
 FramePreview::FramePreview(QWidget* parent)
@@ -59,6 +62,8 @@ FramePreview::~FramePreview()
 {
     m_stateChanges.disconnect();
     d->newestDrawing.fetch_add(1);
+    if (d->runningCancelled)
+        d->runningCancelled->store(true);
     m_drawingThread->waitForDone();
 }
 
@@ -93,6 +98,10 @@ void FramePreview::requestRedraw()
 
 void FramePreview::startDrawing()
 {
+    if (d->runningCancelled)
+        d->runningCancelled->store(true);
+    const auto cancelled = std::make_shared<std::atomic<bool>>(false);
+    d->runningCancelled = cancelled;
     const std::shared_ptr<const hostsim::render::FrameSnapshot> snapshot = hostsim::render::FrameSnapshot::capture();
     const int drawing = d->newestDrawing.fetch_add(1) + 1;
     if (!snapshot) {
@@ -111,10 +120,13 @@ void FramePreview::startDrawing()
     }
     const std::shared_ptr<Private> shared = d;
     const QPointer<FramePreview> self(this);
-    m_drawingThread->start([shared, self, snapshot, drawing, width] {
-        if (shared->newestDrawing.load() != drawing)
+    m_drawingThread->start([shared, self, snapshot, drawing, width, cancelled] {
+        if (cancelled->load())
             return;
+        const hostsim::render::RenderCancellation cancellation(*cancelled);
         QImage picture = hostsim::render::FrameRenderer::image(*snapshot, width);
+        if (cancelled->load())
+            return;
         QMetaObject::invokeMethod(
             self.data(),
             [shared, self, drawing, picture = std::move(picture)]() mutable {

@@ -14,7 +14,7 @@ namespace kestrix::workbench {
 // The current frame's picture, drawn by the stand-in host. Every host notification that may
 // alter it asks for a redraw; a burst of them gives one. The picture is drawn on a worker
 // thread from a snapshot of the frame, so that the window never waits for a large frame: a
-// drawing that a newer one has overtaken is thrown away when it ends.
+// newer drawing stops the one running, whose picture is thrown away.
 class FramePreview : public QWidget {
     Q_OBJECT
 public:

@@ -8,6 +8,7 @@
 #include "FieldZoneLook.h"
 #include "FieldZonePainter.h"
 #include "FrameSnapshot.h"
+#include "RenderCancellation.h"
 #include "LabelPainter.h"
 
 #include <QPainter>
@@ -63,6 +64,8 @@ void FieldPlot2D::paint(QPainter& painter, const QRectF& frameRect, FieldPlotDat
     std::vector<FieldZoneLook> looks;
     looks.reserve(zones.size());
     for (FieldZone& zone : zones) {
+        if (RenderCancellation::requested())
+            return;
         zone.project(view);
         looks.push_back(FieldZoneLook::make(zone, data.palette(), data.snapshot(), pixelsPerPercent, false));
     }
@@ -70,7 +73,7 @@ void FieldPlot2D::paint(QPainter& painter, const QRectF& frameRect, FieldPlotDat
 
     // Cells meet without seams only when their edges are not blended.
     painter.setRenderHint(QPainter::Antialiasing, false);
-    for (std::size_t z = 0; z < zones.size(); ++z) {
+    for (std::size_t z = 0; z < zones.size() && !RenderCancellation::requested(); ++z) {
         if (zones[z].isTiny())
             zonePainter.dot(zones[z], looks[z]);
         else if (looks[z].fillsCells())

@@ -7,6 +7,7 @@
 #include "FieldZoneLook.h"
 #include "FieldZonePainter.h"
 #include "FrameSnapshot.h"
+#include "RenderCancellation.h"
 #include "LabelPainter.h"
 
 #include "hostsim/kernel/Scene.h"
@@ -86,6 +87,8 @@ void FieldPlot3D::paint(QPainter& painter, const QRectF& frameRect, FieldPlotDat
     std::vector<Piece> pieces;
     std::vector<std::vector<FieldPoint>> points(zones.size());
     for (std::size_t z = 0; z < zones.size(); ++z) {
+        if (RenderCancellation::requested())
+            return;
         const FieldZone& zone = zones[z];
         const FieldZoneLook& look = looks[z];
         Piece piece;

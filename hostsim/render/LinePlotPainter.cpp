@@ -1,5 +1,7 @@
 #include "LinePlotPainter.h"
 
+#include "RenderCancellation.h"
+
 #include "CartesianAxes.h"
 #include "FrameSnapshot.h"
 #include "LineAxisRanges.h"
@@ -35,15 +37,21 @@ void paintMaps(QPainter& painter, const FrameSnapshot& snapshot, const std::vect
     painter.save();
     plot.clip(painter);
     const LineMapPainter mapPainter(painter, snapshot, frameHeight);
-    for (const LineMapAssignment& map : maps)
+    for (const LineMapAssignment& map : maps) {
+        if (RenderCancellation::requested())
+            break;
         mapPainter.paint(map, LineMapStyle::read(snapshot, map.map, layers), projectionOf(map));
+    }
     painter.restore();
 
     const LinePointLabels labels(snapshot, frameHeight, plot);
     if (!labels.isShown())
         return;
-    for (const LineMapAssignment& map : maps)
+    for (const LineMapAssignment& map : maps) {
+        if (RenderCancellation::requested())
+            break;
         labels.paint(painter, map, projectionOf(map));
+    }
 }
 
 void paintPolar(QPainter& painter, const QRectF& frameRect, const FrameSnapshot& snapshot,

@@ -4,6 +4,7 @@
 #include <hostsim/Host.h>
 #include <hostsim/render/FrameRenderer.h>
 #include <hostsim/render/FrameSnapshot.h>
+#include <hostsim/render/RenderCancellation.h>
 
 #include <QBuffer>
 #include <QPainter>
@@ -14,6 +15,7 @@
 using kestrix::hostsim::Host;
 using kestrix::hostsim::render::FrameRenderer;
 using kestrix::hostsim::render::FrameSnapshot;
+using kestrix::hostsim::render::RenderCancellation;
 
 namespace {
 
@@ -27,6 +29,17 @@ int drawnPixels(const QImage& image)
             drawn += qGray(line[x]) < 240 ? 1 : 0;
     }
     return drawn;
+}
+
+// Pixels in colour: what the maps and zones draw, not the black axes and text.
+int colouredPixels(const QImage& image)
+{
+    int coloured = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            coloured += image.pixelColor(x, y).hsvSaturation() > 100 ? 1 : 0;
+    }
+    return coloured;
 }
 
 } // namespace
@@ -51,6 +64,27 @@ private slots:
             // More than a border and axes: the plot itself covers a good part of the frame.
             QVERIFY2(drawnPixels(picture) > picture.width() * picture.height() / 50,
                      qPrintable(QStringLiteral("frame %1 draws %2 pixels").arg(frame).arg(drawnPixels(picture))));
+        }
+    }
+
+    // A drawing whose picture is no longer wanted stops before its maps and zones.
+    void aCancelledDrawingStopsEarly()
+    {
+        for (int frame : {1, 3}) {
+            QVERIFY(Host::instance().setCurrentFrame(frame));
+            const auto snapshot = FrameSnapshot::capture();
+            QVERIFY(snapshot);
+            const int full = colouredPixels(FrameRenderer::image(*snapshot, 400));
+            std::atomic<bool> cancelled{true};
+            int stopped = 0;
+            {
+                const RenderCancellation cancellation(cancelled);
+                QVERIFY(RenderCancellation::requested());
+                stopped = colouredPixels(FrameRenderer::image(*snapshot, 400));
+            }
+            QVERIFY(!RenderCancellation::requested());
+            QVERIFY2(stopped < full / 2,
+                     qPrintable(QStringLiteral("frame %1: %2 of %3").arg(frame).arg(stopped).arg(full)));
         }
     }
 
