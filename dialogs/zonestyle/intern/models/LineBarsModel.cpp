@@ -11,18 +11,12 @@ const StyleColumnTable& LineBarsModel::columns()
 {
     static const StyleColumnTable table(
         "LINEMAP", "BARCHARTS",
-        {StyleColumn::boolean(QT_TRANSLATE_NOOP("StyleColumn", "Show\nBars"), "SHOW"),
-         StyleColumn::list(QT_TRANSLATE_NOOP("StyleColumn", "Bar\nDirection"), "FUNCTIONDEPENDENCY",
-                           Enumeration::barDirection())
-             .underLayer("ASSIGN"),
-         StyleColumn::sizeOf(QT_TRANSLATE_NOOP("StyleColumn", "Bar\nSize"), "SIZE", SizeLimits::barSize()),
-         StyleColumn::color(QT_TRANSLATE_NOOP("StyleColumn", "Outline\nColor"), "COLOR").inSecondGroup(),
-         StyleColumn::sizeOf(QT_TRANSLATE_NOOP("StyleColumn", "Line\nThickness"), "LINETHICKNESS",
-                             SizeLimits::lineThickness())
-             .inSecondGroup(),
-         StyleColumn::list(QT_TRANSLATE_NOOP("StyleColumn", "Fill\nMode"), "FILLMODE", Enumeration::fillMode())
-             .inSecondGroup(),
-         StyleColumn::color(QT_TRANSLATE_NOOP("StyleColumn", "Fill\nColor"), "FILLCOLOR").inSecondGroup()});
+        StyleColumn::withOutlineAndFill(
+            {StyleColumn::boolean(QT_TRANSLATE_NOOP("StyleColumn", "Show\nBars"), "SHOW"),
+             StyleColumn::list(QT_TRANSLATE_NOOP("StyleColumn", "Bar\nDirection"), "FUNCTIONDEPENDENCY",
+                               Enumeration::barDirection())
+                 .underLayer("ASSIGN"),
+             StyleColumn::sizeOf(QT_TRANSLATE_NOOP("StyleColumn", "Bar\nSize"), "SIZE", SizeLimits::barSize())}));
     return table;
 }
 

@@ -164,6 +164,18 @@ std::vector<StyleColumn> StyleColumn::withLineStyle(std::vector<StyleColumn> lea
     return leading;
 }
 
+std::vector<StyleColumn> StyleColumn::withOutlineAndFill(std::vector<StyleColumn> leading)
+{
+    leading.push_back(color(QT_TRANSLATE_NOOP("StyleColumn", "Outline\nColor"), "COLOR").inSecondGroup());
+    leading.push_back(
+        sizeOf(QT_TRANSLATE_NOOP("StyleColumn", "Line\nThickness"), "LINETHICKNESS", SizeLimits::lineThickness())
+            .inSecondGroup());
+    leading.push_back(
+        list(QT_TRANSLATE_NOOP("StyleColumn", "Fill\nMode"), "FILLMODE", Enumeration::fillMode()).inSecondGroup());
+    leading.push_back(color(QT_TRANSLATE_NOOP("StyleColumn", "Fill\nColor"), "FILLCOLOR").inSecondGroup());
+    return leading;
+}
+
 StyleColumn StyleColumn::inSecondGroup() const
 {
     StyleColumn column(*this);

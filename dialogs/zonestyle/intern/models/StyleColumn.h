@@ -83,6 +83,9 @@ struct StyleColumn {
     // `leading`, then the line pattern, its length and the line thickness in the second
     // header group: the columns of every tab that draws lines.
     static std::vector<StyleColumn> withLineStyle(std::vector<StyleColumn> leading);
+    // `leading`, then the outline colour, line thickness, fill mode and fill colour in the second
+    // header group: the columns of every line tab that draws filled shapes.
+    static std::vector<StyleColumn> withOutlineAndFill(std::vector<StyleColumn> leading);
 
     StyleColumn inSecondGroup() const;
     StyleColumn editedBy(int kind, int parameter) const;
