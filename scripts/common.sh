@@ -5,7 +5,8 @@ KX_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # g++ brings the sanitizer runtimes that scripts/test --sanitize links (libasan8, liblsan0,
 # libubsan1) through libgcc-12-dev, so they need no entry of their own.
 KX_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev libgl-dev libboost-dev
-             fonts-dejavu-core)
+             fonts-dejavu-core pkg-config qt6-image-formats-plugins libcairo2-dev librsvg2-dev libavformat-dev
+             libavcodec-dev libavutil-dev libswscale-dev)
 
 kx_install_missing_packages() {
     local missing=()
