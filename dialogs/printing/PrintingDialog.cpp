@@ -148,7 +148,8 @@ void PrintingDialog::updateDialog()
 void PrintingDialog::updatePrinterControls()
 {
     Ui::Printing& ui = d->ui;
-    ui.format_Label->setText(d->printer.printerName());
+    const QString printerName = d->printer.printerName();
+    ui.format_Label->setText(printerName.isEmpty() ? tr("No printer found") : printerName);
     ui.printing_ToFile_ToggleButton->hide();
     ui.printing_ToFile_ToggleButton->setChecked(readOr(printSetup("SENDPRINTTOFILE"), false));
 

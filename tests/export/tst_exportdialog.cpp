@@ -6,6 +6,7 @@
 #include "hostsim/Host.h"
 #include "support/ChildWidget.h"
 #include "support/ModalDialogAnswerer.h"
+#include "support/SaveFileChooserAnswer.h"
 
 #include <kxsdkpropertymanager/RelevanceInterface.h>
 #include <kxtoolbox/CheckedStyleValue.h>
@@ -30,8 +31,10 @@
 
 using kestrix::hostsim::Host;
 using kestrix::sdk::ui::dialogs::ExportDialog;
+using kestrix::testing::answerSaveFileChooser;
 using kestrix::testing::child;
 using kestrix::testing::ModalDialogAnswerer;
+using kestrix::testing::SaveFileChooserRequest;
 using kestrix::toolbox::CheckedStyleValue;
 
 namespace {
@@ -115,35 +118,6 @@ QWidget* shownPage(QWidget& dialog)
 void pressButton(QWidget& dialog, QDialogButtonBox::StandardButton button)
 {
     child<QDialogButtonBox>(dialog, "buttonBox")->button(button)->click();
-}
-
-// What the file chooser was opened with.
-struct ChooserRequest {
-    QString caption;
-    QString directory;
-    QString fileName;
-    QStringList filters;
-};
-
-// Answers the file chooser with `path`, or cancels it when `path` is empty.
-std::unique_ptr<ModalDialogAnswerer> answerChooser(ChooserRequest& request, const QString& path)
-{
-    return std::make_unique<ModalDialogAnswerer>(
-        [&request, path](QWidget& window) {
-            auto* chooser = qobject_cast<QFileDialog*>(&window);
-            QVERIFY(chooser);
-            request.caption = chooser->windowTitle();
-            request.directory = chooser->directory().absolutePath();
-            request.fileName = chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
-            request.filters = chooser->nameFilters();
-            if (path.isEmpty()) {
-                chooser->reject();
-                return;
-            }
-            chooser->selectFile(path);
-            static_cast<QDialog*>(chooser)->accept();
-        },
-        QStringLiteral("saveFileDialog"));
 }
 
 // Answers the host's failure report, keeping its texts.
@@ -252,8 +226,8 @@ void TestExportDialog::metafileShowsTheWorkAreaAsCurrentFrameAndWritesIt()
     QCOMPARE(shownPage(dialog), child<QWidget>(dialog, "export_TypeVector_Form"));
     QCOMPARE(child<QComboBox>(dialog, "export_TypeVectRegion_CmbBox")->currentText(), QStringLiteral("Current Frame"));
 
-    ChooserRequest request;
-    auto chooser = answerChooser(request, QString());
+    SaveFileChooserRequest request;
+    auto chooser = answerSaveFileChooser(request, QString());
     pressButton(dialog, QDialogButtonBox::Ok);
     QCOMPARE(chooser->answered(), 1);
     QCOMPARE(exportSetup("EXPORTREGION").toInt(), 0);
@@ -273,8 +247,8 @@ void TestExportDialog::withoutOffscreenBitmapsTheScreenWidthIsForced()
     QVERIFY(child<QRadioButton>(dialog, "export_TypeImageUseScreenWidth_RadioButton")->isChecked());
     QVERIFY(!child<QCheckBox>(dialog, "export_TypeImageAntialiasing_ToggleButton")->isChecked());
 
-    ChooserRequest request;
-    auto chooser = answerChooser(request, QString());
+    SaveFileChooserRequest request;
+    auto chooser = answerSaveFileChooser(request, QString());
     pressButton(dialog, QDialogButtonBox::Ok);
     QCOMPARE(exportSetup("USESUPERSAMPLEANTIALIASING").toInt(), 0);
     // The width on screen of the current frame.
@@ -312,8 +286,8 @@ void TestExportDialog::previewTypeAndDepthFollowTheirRules()
     chooseInCombo(dialog, "export_Format_CmbBox", QStringLiteral("EPS"));
     QVERIFY(shown(dialog, "export_TypeVectImgEPSPreviewType_CmbBox"));
 
-    ChooserRequest request;
-    auto chooser = answerChooser(request, QString());
+    SaveFileChooserRequest request;
+    auto chooser = answerSaveFileChooser(request, QString());
     pressButton(dialog, QDialogButtonBox::Ok);
     QCOMPARE(stored("EXPORTSETUP", "EPSPREVIEWIMAGE", "GRAYSCALEDEPTH").toInt(), 8);
     QCOMPARE(stored("EXPORTSETUP", "EPSPREVIEWIMAGE", "IMAGETYPE").toInt(), 1);
@@ -333,8 +307,8 @@ void TestExportDialog::resolutionIsForTheImageRenderType()
     QVERIFY(!enabled(dialog, "export_TypeVectImgExtraPrecision_1Text"));
     QVERIFY(!enabled(dialog, "export_TypeVectImgExtraSort_ToggleButton"));
 
-    ChooserRequest request;
-    auto chooser = answerChooser(request, QString());
+    SaveFileChooserRequest request;
+    auto chooser = answerSaveFileChooser(request, QString());
     pressButton(dialog, QDialogButtonBox::Ok);
     QCOMPARE(exportSetup("PRINTRENDERTYPE").toInt(), 1);
 }
@@ -342,9 +316,9 @@ void TestExportDialog::resolutionIsForTheImageRenderType()
 void TestExportDialog::theChooserProposesTheStoredNameWithTheFormatsExtension()
 {
     ExportDialog& dialog = showDialog();
-    ChooserRequest request;
+    SaveFileChooserRequest request;
     {
-        auto chooser = answerChooser(request, QString());
+        auto chooser = answerSaveFileChooser(request, QString());
         pressButton(dialog, QDialogButtonBox::Ok);
         QCOMPARE(chooser->answered(), 1);
     }
@@ -358,7 +332,7 @@ void TestExportDialog::theChooserProposesTheStoredNameWithTheFormatsExtension()
     store(CheckedStyleValue("EXPORTSETUP", "EXPORTFNAME"), storedName.toStdString());
     chooseInCombo(dialog, "export_Format_CmbBox", QStringLiteral("EPS"));
     {
-        auto chooser = answerChooser(request, QString());
+        auto chooser = answerSaveFileChooser(request, QString());
         pressButton(dialog, QDialogButtonBox::Ok);
     }
     QCOMPARE(request.fileName, QStringLiteral("plot.eps"));
@@ -393,9 +367,9 @@ void TestExportDialog::enteredWidthIsWrittenAndRemembered()
     ExportDialog& dialog = showDialog();
     click(dialog, "export_TypeImageEnterWidth_RadioButton");
     typeInto(dialog, "export_TypeImageWidth_1Text", QStringLiteral("1234"));
-    ChooserRequest request;
+    SaveFileChooserRequest request;
     {
-        auto chooser = answerChooser(request, m_dir.filePath(QStringLiteral("wide.png")));
+        auto chooser = answerSaveFileChooser(request, m_dir.filePath(QStringLiteral("wide.png")));
         pressButton(dialog, QDialogButtonBox::Ok);
     }
     QVERIFY(!dialog.isVisible());
@@ -408,7 +382,7 @@ void TestExportDialog::enteredWidthIsWrittenAndRemembered()
     QCOMPARE(child<QLineEdit>(again, "export_TypeImageWidth_1Text")->text(), QStringLiteral("1234"));
     click(again, "export_TypeImageUseScreenWidth_RadioButton");
     {
-        auto chooser = answerChooser(request, QString());
+        auto chooser = answerSaveFileChooser(request, QString());
         pressButton(again, QDialogButtonBox::Ok);
     }
     QCOMPARE(exportSetup("IMAGEWIDTH").toInt(), VexUtilGetDefaultExportImageWidth(ExportFormat_PNG, 0));
@@ -428,8 +402,8 @@ void TestExportDialog::everyShowingReadsWhatTheHostHoldsNow()
     showDialog();
     QCOMPARE(child<QLineEdit>(dialog, "export_TypeVectImgResolution_1Text")->text(), QStringLiteral("600"));
     QVERIFY(!child<QCheckBox>(dialog, "export_Color_ToggleButton")->isChecked());
-    ChooserRequest request;
-    auto chooser = answerChooser(request, QString());
+    SaveFileChooserRequest request;
+    auto chooser = answerSaveFileChooser(request, QString());
     pressButton(dialog, QDialogButtonBox::Ok);
     QCOMPARE(printSetup("IMAGERESOLUTION").toInt(), 600);
     QCOMPARE(printSetup("PALETTE").toInt(), 0);
@@ -446,9 +420,9 @@ void TestExportDialog::fieldsWithoutANumberInRangeKeepTheStoredValue()
     typeInto(dialog, "export_TypeVectImgEPSPreviewWidth_1Text", QStringLiteral("-5"));
     QCOMPARE(child<QLineEdit>(dialog, "export_TypeVectImgEPSPreviewWidth_1Text")->text(), QStringLiteral("5"));
     typeInto(dialog, "export_TypeVectImgEPSPreviewHeight_1Text", QStringLiteral("99999999999"));
-    ChooserRequest request;
+    SaveFileChooserRequest request;
     {
-        auto chooser = answerChooser(request, QString());
+        auto chooser = answerSaveFileChooser(request, QString());
         pressButton(dialog, QDialogButtonBox::Ok);
     }
     QCOMPARE(printSetup("IMAGERESOLUTION").toInt(), 300);
@@ -462,7 +436,7 @@ void TestExportDialog::fieldsWithoutANumberInRangeKeepTheStoredValue()
     typeInto(dialog, "export_TypeImageSupersample_1Text", QStringLiteral("40"));
     const int widthBefore = exportSetup("IMAGEWIDTH").toInt();
     {
-        auto chooser = answerChooser(request, QString());
+        auto chooser = answerSaveFileChooser(request, QString());
         pressButton(dialog, QDialogButtonBox::Ok);
     }
     QCOMPARE(exportSetup("IMAGEWIDTH").toInt(), widthBefore);
@@ -471,7 +445,7 @@ void TestExportDialog::fieldsWithoutANumberInRangeKeepTheStoredValue()
 
     typeInto(dialog, "export_TypeImageSupersample_1Text", QStringLiteral("16"));
     {
-        auto chooser = answerChooser(request, QString());
+        auto chooser = answerSaveFileChooser(request, QString());
         pressButton(dialog, QDialogButtonBox::Ok);
     }
     QCOMPARE(exportSetup("SUPERSAMPLEFACTOR").toInt(), 16);
@@ -483,8 +457,8 @@ void TestExportDialog::storedPrecisionBeyondTheFormsRangeSurvives()
     store(CheckedStyleValue("PRINTSETUP", "PRECISION"), 12);
     ExportDialog& dialog = showDialog();
     QCOMPARE(child<QSpinBox>(dialog, "export_TypeVectImgExtraPrecision_1Text")->value(), 12);
-    ChooserRequest request;
-    auto chooser = answerChooser(request, QString());
+    SaveFileChooserRequest request;
+    auto chooser = answerSaveFileChooser(request, QString());
     pressButton(dialog, QDialogButtonBox::Ok);
     QCOMPARE(printSetup("PRECISION").toInt(), 12);
 }
@@ -501,8 +475,8 @@ void TestExportDialog::germanNumbersAreTheSameNumbers()
     typeInto(dialog, "export_TypeImageAVIAnimationSpeed_1Text", QStringLiteral("7,25"));
     click(dialog, "export_TypeImageEnterWidth_RadioButton");
     typeInto(dialog, "export_TypeImageWidth_1Text", QStringLiteral("1100"));
-    ChooserRequest request;
-    auto chooser = answerChooser(request, m_dir.filePath(QStringLiteral("film.mp4")));
+    SaveFileChooserRequest request;
+    auto chooser = answerSaveFileChooser(request, m_dir.filePath(QStringLiteral("film.mp4")));
     pressButton(dialog, QDialogButtonBox::Ok);
     QCOMPARE(exportSetup("ANIMATIONSPEED").toDouble(), 7.25);
     QCOMPARE(exportSetup("IMAGEWIDTH").toInt(), 1100);
@@ -520,8 +494,8 @@ void TestExportDialog::aCancelledChooserKeepsTheDialogOpenWithTheSettingsWritten
     QCOMPARE(child<QLabel>(dialog, "export_TypeImageJPEGQualityValue_Label")->text(), QStringLiteral("100"));
     chooseInCombo(dialog, "export_JPEGEncoding_comboBox", QStringLiteral("Progressive"));
 
-    ChooserRequest request;
-    auto chooser = answerChooser(request, QString());
+    SaveFileChooserRequest request;
+    auto chooser = answerSaveFileChooser(request, QString());
     pressButton(dialog, QDialogButtonBox::Ok);
     QCOMPARE(chooser->answered(), 1);
     QVERIFY(dialog.isVisible());
@@ -536,9 +510,9 @@ void TestExportDialog::aRefusedExportIsReportedAndTheDialogCloses()
     store(CheckedStyleValue("EXPORTSETUP", "EXPORTFORMAT"), ExportFormat_WindowsMetafile);
     ExportDialog& dialog = showDialog();
     const QString target = m_dir.filePath(QStringLiteral("drawing.wmf"));
-    ChooserRequest request;
+    SaveFileChooserRequest request;
     QString report;
-    auto chooser = answerChooser(request, target);
+    auto chooser = answerSaveFileChooser(request, target);
     auto reporter = answerReport(report);
     pressButton(dialog, QDialogButtonBox::Ok);
     QCOMPARE(reporter->answered(), 1);
@@ -556,9 +530,9 @@ void TestExportDialog::imageExportWritesThePictureAtTheEnteredWidth()
     click(dialog, "export_TypeImageEnterWidth_RadioButton");
     typeInto(dialog, "export_TypeImageWidth_1Text", QStringLiteral("321"));
     const QString target = m_dir.filePath(QStringLiteral("Größe.png"));
-    ChooserRequest request;
+    SaveFileChooserRequest request;
     QString report;
-    auto chooser = answerChooser(request, target);
+    auto chooser = answerSaveFileChooser(request, target);
     auto reporter = answerReport(report);
     pressButton(dialog, QDialogButtonBox::Ok);
     QVERIFY(!dialog.isVisible());
@@ -577,9 +551,9 @@ void TestExportDialog::animationModeRecordsTheSettingsWithoutExporting()
     QVERIFY(!shown(dialog, "export_TypeImageQuality_FormGroup"));
     typeInto(dialog, "export_TypeImageAVIAnimationSpeed_1Text", QStringLiteral("24"));
     const QString target = m_dir.filePath(QStringLiteral("zones.mp4"));
-    ChooserRequest request;
+    SaveFileChooserRequest request;
     QString report;
-    auto chooser = answerChooser(request, target);
+    auto chooser = answerSaveFileChooser(request, target);
     auto reporter = answerReport(report);
     pressButton(dialog, QDialogButtonBox::Ok);
     QVERIFY(!dialog.isVisible());

@@ -6,6 +6,7 @@
 #include "hostsim/Host.h"
 #include "support/ChildWidget.h"
 #include "support/ModalDialogAnswerer.h"
+#include "support/SaveFileChooserAnswer.h"
 
 #include <kxsdkintegrationmanager/Manager.h>
 #include <kxsdkpropertymanager/RelevanceInterface.h>
@@ -31,8 +32,10 @@ using kestrix::hostsim::Host;
 using kestrix::sdk::integration::Manager;
 using kestrix::sdk::integration::WindowsPrintingManagerInterface;
 using kestrix::sdk::ui::dialogs::PrintingDialog;
+using kestrix::testing::answerSaveFileChooser;
 using kestrix::testing::child;
 using kestrix::testing::ModalDialogAnswerer;
+using kestrix::testing::SaveFileChooserRequest;
 using kestrix::toolbox::CheckedStyleValue;
 
 namespace {
@@ -71,33 +74,6 @@ void typeInto(QWidget& dialog, const char* name, const QString& text)
 void pressOk(QWidget& dialog)
 {
     child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Ok)->click();
-}
-
-struct ChooserRequest {
-    QString caption;
-    QString directory;
-    QString fileName;
-    QStringList filters;
-};
-
-std::unique_ptr<ModalDialogAnswerer> answerChooser(ChooserRequest& request, const QString& path)
-{
-    return std::make_unique<ModalDialogAnswerer>(
-        [&request, path](QWidget& window) {
-            auto* chooser = qobject_cast<QFileDialog*>(&window);
-            QVERIFY(chooser);
-            request.caption = chooser->windowTitle();
-            request.directory = chooser->directory().absolutePath();
-            request.fileName = chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
-            request.filters = chooser->nameFilters();
-            if (path.isEmpty()) {
-                chooser->reject();
-                return;
-            }
-            chooser->selectFile(path);
-            static_cast<QDialog*>(chooser)->accept();
-        },
-        QStringLiteral("saveFileDialog"));
 }
 
 std::unique_ptr<ModalDialogAnswerer> answerMessage(QString& text)
@@ -205,8 +181,8 @@ void TestPrintingDialog::withoutPrintDriversTheStoredCopiesStay()
     QVERIFY(child<QLabel>(dialog, "printing_Copies_Label")->isHidden());
     QVERIFY(child<QCheckBox>(dialog, "printing_ToFile_ToggleButton")->isHidden());
 
-    ChooserRequest request;
-    auto chooser = answerChooser(request, QString());
+    SaveFileChooserRequest request;
+    auto chooser = answerSaveFileChooser(request, QString());
     pressOk(dialog);
     QCOMPARE(chooser->answered(), 1);
     QCOMPARE(printSetup("NUMHARDCOPYCOPIES").toInt(), 5);
@@ -223,8 +199,8 @@ void TestPrintingDialog::withPrintDriversTheCopiesAreWritten()
     QCOMPARE(copies->maximum(), 500);
     copies->setFocus();
     QTest::keyClick(copies, Qt::Key_Down);
-    ChooserRequest request;
-    auto chooser = answerChooser(request, QString());
+    SaveFileChooserRequest request;
+    auto chooser = answerSaveFileChooser(request, QString());
     pressOk(dialog);
     QCOMPARE(printSetup("NUMHARDCOPYCOPIES").toInt(), 4);
 }
@@ -252,9 +228,9 @@ void TestPrintingDialog::anEmptyResolutionKeepsTheStoredOne()
     QCOMPARE(child<QLineEdit>(dialog, "printRenderOpts_Resolution_1Text")->text(), QStringLiteral("300"));
     typeInto(dialog, "printRenderOpts_Resolution_1Text", QStringLiteral("-"));
     QCOMPARE(child<QLineEdit>(dialog, "printRenderOpts_Resolution_1Text")->text(), QString());
-    ChooserRequest request;
+    SaveFileChooserRequest request;
     {
-        auto chooser = answerChooser(request, QString());
+        auto chooser = answerSaveFileChooser(request, QString());
         pressOk(dialog);
     }
     QCOMPARE(printSetup("IMAGERESOLUTION").toInt(), 300);
@@ -262,7 +238,7 @@ void TestPrintingDialog::anEmptyResolutionKeepsTheStoredOne()
     showDialog();
     typeInto(dialog, "printRenderOpts_Resolution_1Text", QStringLiteral("600"));
     {
-        auto chooser = answerChooser(request, QString());
+        auto chooser = answerSaveFileChooser(request, QString());
         pressOk(dialog);
     }
     QCOMPARE(printSetup("IMAGERESOLUTION").toInt(), 600);
@@ -282,8 +258,8 @@ void TestPrintingDialog::everyShowingReadsWhatTheHostHoldsNow()
     showDialog();
     QVERIFY(!child<QCheckBox>(dialog, "printRenderOpts_Color_ToggleButton")->isChecked());
     QVERIFY(child<QRadioButton>(dialog, "printRenderOpts_Image_RadioButton")->isChecked());
-    ChooserRequest request;
-    auto chooser = answerChooser(request, QString());
+    SaveFileChooserRequest request;
+    auto chooser = answerSaveFileChooser(request, QString());
     pressOk(dialog);
     QCOMPARE(printSetup("PALETTE").toInt(), 0);
     QCOMPARE(printSetup("PRINTRENDERTYPE").toInt(), 1);
@@ -295,9 +271,9 @@ void TestPrintingDialog::printToFileProposesPostScriptNamesInTheWorkingDirectory
     storePrintSetup("PALETTE", 2);
     storePrintSetup("PRINTFNAME", std::string("/data.v2/plot.ps"));
     PrintingDialog& dialog = showDialog();
-    ChooserRequest request;
+    SaveFileChooserRequest request;
     {
-        auto chooser = answerChooser(request, QString());
+        auto chooser = answerSaveFileChooser(request, QString());
         pressOk(dialog);
     }
     QCOMPARE(request.caption, QStringLiteral("Print to File"));
@@ -310,7 +286,7 @@ void TestPrintingDialog::printToFileProposesPostScriptNamesInTheWorkingDirectory
     storePrintSetup("PRINTFNAME", std::string("/data.v2/plot"));
     showDialog();
     {
-        auto chooser = answerChooser(request, QString());
+        auto chooser = answerSaveFileChooser(request, QString());
         pressOk(dialog);
     }
     QCOMPARE(request.fileName, QStringLiteral("plot.ps"));
@@ -323,8 +299,8 @@ void TestPrintingDialog::withoutPrintDriversTheChooserOffersAllFiles()
     storePrintSetup("SENDPRINTTOFILE", true);
     storePrintSetup("PRINTFNAME", std::string("/tmp/page.pdf"));
     PrintingDialog& dialog = showDialog();
-    ChooserRequest request;
-    auto chooser = answerChooser(request, QString());
+    SaveFileChooserRequest request;
+    auto chooser = answerSaveFileChooser(request, QString());
     pressOk(dialog);
     QCOMPARE(request.fileName, QStringLiteral("page.pdf"));
     QCOMPARE(request.filters, QStringList{QStringLiteral("All Files (*)")});
@@ -336,8 +312,8 @@ void TestPrintingDialog::aCancelledFileChooserPrintsNothingAndCloses()
     PrintingManagerSwap swap(&manager);
     storePrintSetup("SENDPRINTTOFILE", true);
     PrintingDialog& dialog = showDialog();
-    ChooserRequest request;
-    auto chooser = answerChooser(request, QString());
+    SaveFileChooserRequest request;
+    auto chooser = answerSaveFileChooser(request, QString());
     pressOk(dialog);
     QCOMPARE(chooser->answered(), 1);
     QCOMPARE(manager.calls, 0);
@@ -352,9 +328,9 @@ void TestPrintingDialog::theManagerPrintsToTheChosenFileUnderTheLock()
     storePrintSetup("NUMHARDCOPYCOPIES", 2);
     PrintingDialog& dialog = showDialog();
     const QString target = m_dir.filePath(QStringLiteral("page.cps"));
-    ChooserRequest request;
+    SaveFileChooserRequest request;
     QString message;
-    auto chooser = answerChooser(request, target);
+    auto chooser = answerSaveFileChooser(request, target);
     auto reply = answerMessage(message);
     pressOk(dialog);
     QCOMPARE(manager.calls, 1);
@@ -399,7 +375,7 @@ void TestPrintingDialog::printSetupCancelledKeepsThePrinter()
 {
     storePrintSetup("NUMHARDCOPYCOPIES", 3);
     PrintingDialog& dialog = showDialog();
-    const QString nameBefore = dialog.printer().printerName();
+    const QString shownBefore = child<QLabel>(dialog, "format_Label")->text();
     QString title;
     ModalDialogAnswerer chooser([&title](QWidget& window) {
         auto* printChooser = qobject_cast<QPrintDialog*>(&window);
@@ -411,7 +387,7 @@ void TestPrintingDialog::printSetupCancelledKeepsThePrinter()
     QCOMPARE(chooser.answered(), 1);
     QCOMPARE(title, QStringLiteral("printSetupChooser"));
     QCOMPARE(dialog.printer().copyCount(), 3);
-    QCOMPARE(child<QLabel>(dialog, "format_Label")->text(), nameBefore);
+    QCOMPARE(child<QLabel>(dialog, "format_Label")->text(), shownBefore);
     QCOMPARE(printSetup("NUMHARDCOPYCOPIES").toInt(), 3);
 }
 
@@ -421,9 +397,9 @@ void TestPrintingDialog::printsAPdfThroughTheHostsManager()
     store(CheckedStyleValue("INTERFACE", "USEKESTRIXPRINTDRIVERS"), false);
     PrintingDialog& dialog = showDialog();
     const QString target = m_dir.filePath(QStringLiteral("Seite 1.pdf"));
-    ChooserRequest request;
+    SaveFileChooserRequest request;
     QString message;
-    auto chooser = answerChooser(request, target);
+    auto chooser = answerSaveFileChooser(request, target);
     auto reply = answerMessage(message);
     pressOk(dialog);
     QCOMPARE(reply->answered(), 0);
