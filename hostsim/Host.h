@@ -90,6 +90,9 @@ public:
     int undoStepCount() const;
     int redoStepCount() const;
 
+    // Why the last picture export (VexUtilExport) failed; empty after a success.
+    QString lastExportError() const;
+
 signals:
     void journalAppended(const QString& line);
     // The scene was replaced or the current page or frame changed.

@@ -5,6 +5,8 @@
 #include "SceneLoader.h"
 #include "StyleEngine.h"
 
+#include "hostsim/export/ExportStatus.h"
+
 #include <QFile>
 
 namespace kestrix::hostsim {
@@ -240,6 +242,11 @@ int Host::undoStepCount() const
 int Host::redoStepCount() const
 {
     return kernelInstance().undoStack().redoStepCount();
+}
+
+QString Host::lastExportError() const
+{
+    return exporting::ExportStatus::lastError();
 }
 
 } // namespace kestrix::hostsim

@@ -3,10 +3,14 @@
 #include "Kernel.h"
 #include "KernelHandles.h"
 
+#include "hostsim/export/PageLayout.h"
+
 #include <kxsdkbase/KernelApi.h>
 
 #include <QColor>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 using kestrix::hostsim::kernel::Kernel;
@@ -144,17 +148,16 @@ double VexUtilConvertUnits(Units_e oldUnits, Units_e newUnits, double value)
 
 int VexUtilGetDefaultExportImageWidth(ExportFormat_e, int exportRegion)
 {
-    // The frame, the page of all frames and the work area at 100 pixels per inch.
-    switch (exportRegion) {
-    case 0:
-        return 800;
-    case 1:
-        return 1050;
-    case 2:
-        return 1100;
-    default:
+    // The region's width at 100 pixels per inch, within the range the image width takes.
+    constexpr double PixelsPerInch = 100.0;
+    constexpr double LargestImageWidth = 100000.0;
+    if (exportRegion < 0 || exportRegion > 2)
         return 0;
-    }
+    const auto layout = kestrix::hostsim::exporting::PageLayout::ofCurrentPage(exportRegion);
+    if (layout.isNull())
+        return 0;
+    const double width = std::round(layout.sizeInches().width() * PixelsPerInch);
+    return static_cast<int>(std::clamp(width, 1.0, LargestImageWidth));
 }
 
 void VexAppGetFontNameList(StringList_pa fontNames)

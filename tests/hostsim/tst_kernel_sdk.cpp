@@ -212,10 +212,15 @@ void TestKernelSdk::pointsFollowTheFramesHeight()
 
 void TestKernelSdk::defaultExportWidthFollowsTheRegion()
 {
-    QCOMPARE(VexUtilGetDefaultExportImageWidth(ExportFormat_PNG, 0), 800);
-    QCOMPARE(VexUtilGetDefaultExportImageWidth(ExportFormat_JPEG, 1), 1050);
+    // 100 pixels per inch: the demo's 9-inch frames, side by side on the page, and the
+    // 11-inch landscape work area.
+    const int frameWidth = VexUtilGetDefaultExportImageWidth(ExportFormat_PNG, 0);
+    QCOMPARE(frameWidth, 900);
+    QVERIFY(VexUtilGetDefaultExportImageWidth(ExportFormat_JPEG, 1) > frameWidth);
     QCOMPARE(VexUtilGetDefaultExportImageWidth(ExportFormat_EPS, 2), 1100);
     QCOMPARE(VexUtilGetDefaultExportImageWidth(ExportFormat_PNG, 3), 0);
+    Host::instance().clearScene();
+    QCOMPARE(VexUtilGetDefaultExportImageWidth(ExportFormat_PNG, 0), 0);
 }
 
 void TestKernelSdk::fontsAndTheirSorting()

@@ -45,6 +45,14 @@ QByteArray TestScenes::mixed()
   "current": { "page": 1, "frame": 1 } })");
 }
 
+QByteArray TestScenes::threeFramesOfDifferentSizes()
+{
+    return QByteArrayLiteral(R"({ "pages": [ { "frames": [
+        { "name": "wide", "width": 9, "height": 6 },
+        { "name": "square", "width": 4, "height": 4 },
+        { "name": "low", "width": 6, "height": 3 } ] } ] })");
+}
+
 QByteArray TestScenes::empty()
 {
     return QByteArrayLiteral(R"({ "pages": [ { "frames": [] } ] })");

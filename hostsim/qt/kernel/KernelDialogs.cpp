@@ -1,5 +1,8 @@
 // The kernel functions that talk to the user rather than to the plot data.
 
+#include <hostsim/export/ExportSettings.h>
+#include <hostsim/export/ExportStatus.h>
+#include <hostsim/export/Exporter.h>
 #include <kxsdkbase/KernelApi.h>
 
 #include <QApplication>
@@ -17,7 +20,12 @@ void VexUtilDialogMessageBox(const char* message, int messageBoxType)
 
 bool VexUtilExport(int append)
 {
-    // The stand-in host cannot render yet: every export fails, and the caller reports it.
-    Q_UNUSED(append)
+    using namespace kestrix::hostsim::exporting;
+    QString error;
+    if (Exporter::run(ExportSettings::fromKernel(), append != 0, &error)) {
+        ExportStatus::recordSuccess();
+        return true;
+    }
+    ExportStatus::recordFailure(error);
     return false;
 }
