@@ -20,8 +20,7 @@ toolbox::CheckedStyleValue printSetup(const char* keyword)
     return toolbox::CheckedStyleValue("PRINTSETUP", keyword);
 }
 
-template <typename T>
-void store(const char* keyword, const T& value)
+template <typename T> void store(const char* keyword, const T& value)
 {
     if (!toolbox::StyleValue::returnCodeOk(printSetup(keyword).set(value)))
         throw ExceptionBase("The printer setting PRINTSETUP " + std::string(keyword) + " could not be stored.");
@@ -43,7 +42,11 @@ void UpdatePrinterFromKernel(QPrinter& printer)
     std::string fileName;
     if (toolbox::StyleValue::returnCodeOk(printSetup("SENDPRINTTOFILE").get(toFile))
         && toolbox::StyleValue::returnCodeOk(printSetup("PRINTFNAME").get(fileName))) {
-        printer.setOutputFileName(toFile ? QString::fromStdString(fileName) : QString());
+        const QString outputFile = toFile ? QString::fromStdString(fileName) : QString();
+        // Qt writes files only as PDF. A PostScript name (.ps, .cps) is kept all the same: the
+        // host's printing manager writes PostScript for it.
+        printer.setOutputFormat(outputFile.isEmpty() ? QPrinter::NativeFormat : QPrinter::PdfFormat);
+        printer.setOutputFileName(outputFile);
     }
 }
 
