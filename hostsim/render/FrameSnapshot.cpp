@@ -5,6 +5,10 @@
 #include "hostsim/kernel/Scene.h"
 #include "hostsim/kernel/StyleEngine.h"
 
+#include <kxsdkbase/Enumerations.h>
+
+#include <algorithm>
+
 namespace kestrix::hostsim::render {
 
 // The snapshot is a scene of its own with one page holding a copy of the frame, so that the
@@ -47,6 +51,29 @@ std::shared_ptr<const FrameSnapshot> FrameSnapshot::capture(UniqueID_t frameId)
     scene.currentFrame = 1;
     scene.application = live.application;
     scene.reindex();
+    return snapshot;
+}
+
+std::shared_ptr<const FrameSnapshot> FrameSnapshot::captureShowingZone(UniqueID_t frameId, int zone)
+{
+    std::shared_ptr<const FrameSnapshot> snapshot = capture(frameId);
+    if (!snapshot || !snapshot->frame().isZone(zone))
+        return nullptr;
+    // The copy belongs to this snapshot alone and nobody shares it yet, so it may still change.
+    kernel::Frame& copy = *snapshot->d->scene.current();
+    if (snapshot->plotType() == PlotType_XYLine || snapshot->plotType() == PlotType_PolarLine) {
+        std::vector<bool> plotsZone(copy.lineMaps.size());
+        for (std::size_t map = 0; map < copy.lineMaps.size(); ++map)
+            plotsZone[map] = snapshot->integer({"LINEMAP", "ASSIGN", "ZONE"}, static_cast<int>(map) + 1) == zone;
+        if (std::find(plotsZone.begin(), plotsZone.end(), true) != plotsZone.end()) {
+            for (std::size_t map = 0; map < copy.lineMaps.size(); ++map)
+                copy.lineMaps[map].active = copy.lineMaps[map].active && plotsZone[map];
+        }
+    } else {
+        copy.zoneEnabled.resize(copy.zones.size(), true);
+        for (std::size_t z = 0; z < copy.zoneEnabled.size(); ++z)
+            copy.zoneEnabled[z] = copy.zoneEnabled[z] && static_cast<int>(z) + 1 == zone;
+    }
     return snapshot;
 }
 

@@ -22,6 +22,12 @@ class FrameSnapshot {
 public:
     // The frame with this unique id, or the current frame for 0; null when there is none.
     static std::shared_ptr<const FrameSnapshot> capture(UniqueID_t frameId = 0);
+    // The same frame drawing only what belongs to one zone (1-based), as a movie's step through
+    // the zones shows it: of a field frame the zone alone, of a line frame the line maps that
+    // plot the zone, or the whole frame when none does. The other zones still count for the
+    // field frame's extent, so that every step keeps the same scale. Null when there is no such
+    // frame or zone.
+    static std::shared_ptr<const FrameSnapshot> captureShowingZone(UniqueID_t frameId, int zone);
 
     ~FrameSnapshot();
     FrameSnapshot(const FrameSnapshot&) = delete;
