@@ -1,6 +1,7 @@
 #include "CommandLineParser.h"
 
 #include "DialogCatalog.h"
+#include "HeadlessExport.h"
 #include "PictureFile.h"
 
 #include <QCommandLineOption>
@@ -71,11 +72,12 @@ bool CommandLineParser::parse(const QStringList& arguments)
     if (!m_options.dialogToOpen.isEmpty() && !DialogCatalog::find(m_options.dialogToOpen))
         return fail(QStringLiteral("Unknown dialog '%1' for --open; available: %2.")
                         .arg(m_options.dialogToOpen, DialogCatalog::names().join(QStringLiteral(", "))));
-    for (const QString& picture : {m_options.screenshotFile, m_options.exportFile}) {
-        if (!picture.isEmpty() && PictureFile::formatOf(picture).isEmpty())
-            return fail(QStringLiteral("Cannot write '%1': the file name must end in one of %2.")
-                            .arg(picture, PictureFile::writableSuffixes()));
-    }
+    if (!m_options.screenshotFile.isEmpty() && PictureFile::formatOf(m_options.screenshotFile).isEmpty())
+        return fail(QStringLiteral("Cannot write '%1': the file name must end in one of %2.")
+                        .arg(m_options.screenshotFile, PictureFile::writableSuffixes()));
+    if (!m_options.exportFile.isEmpty() && !HeadlessExport::canWrite(m_options.exportFile))
+        return fail(QStringLiteral("Cannot write '%1': the file name must end in one of %2.")
+                        .arg(m_options.exportFile, HeadlessExport::writableSuffixes()));
     return checkExport(parser.value(widthOption), parser.value(frameOption));
 }
 
@@ -117,9 +119,13 @@ QString CommandLineParser::usage(const QString& programName)
                           "  --offscreen         use the offscreen platform (no display needed)\n"
                           "  --screenshot FILE   once the window has settled, write it and the open dialogs\n"
                           "                      as one picture to FILE (.png, .jpg, .bmp, .ppm) and exit\n"
-                          "  --export FILE       draw a frame of the scene into the picture FILE without a\n"
-                          "                      window and exit\n"
-                          "  --width N           the width of the exported picture in pixels (default 1200)\n"
+                          "  --export FILE       export a frame of the scene without a window and exit, in\n"
+                          "                      the format of FILE's suffix: .png, .jpeg, .jpg, .tiff,\n"
+                          "                      .tif, .eps (the host's export), .pdf, .ps, .cps (the\n"
+                          "                      host's printing), .mp4, .avi (a movie of the frame's\n"
+                          "                      zones), .bmp, .ppm\n"
+                          "  --width N           the width of the exported picture or movie in pixels\n"
+                          "                      (default 1200)\n"
                           "  --frame K           the frame to export, K-th of the current page (default: the\n"
                           "                      current frame)\n"
                           "  -h, --help          print this help and exit\n"

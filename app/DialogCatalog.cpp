@@ -1,7 +1,11 @@
 #include "DialogCatalog.h"
 
+#include "AnimationExportRun.h"
+
+#include "dialogs/export/ExportDialog.h"
 #include "dialogs/fontselect/FontSelectDialog.h"
 #include "dialogs/labelpoints/LabelPointsDialog.h"
+#include "dialogs/printing/PrintingDialog.h"
 #include "dialogs/valueformat/ValueFormatDialog.h"
 #include "dialogs/zonestyle/ZoneStyleDialog.h"
 
@@ -52,9 +56,42 @@ QDialog* openLabelPointsDialog(QWidget& parent)
     return &dialog;
 }
 
+QDialog* openExportDialog(QWidget& parent)
+{
+    auto& dialog = sdk::ui::dialogs::ExportDialog::getInstance(parent, sdk::ui::dialogs::ExportDialog::Mode_Image);
+    dialog.launch();
+    return &dialog;
+}
+
+// The dialog only records the movie's settings; the host then writes the movie.
+QDialog* openExportAnimationDialog(QWidget& parent)
+{
+    auto& dialog = sdk::ui::dialogs::ExportDialog::getInstance(parent, sdk::ui::dialogs::ExportDialog::Mode_Animation);
+    dialog.launch();
+    if (dialog.result() == QDialog::Accepted)
+        AnimationExportRun(&parent).run();
+    return &dialog;
+}
+
+QDialog* openPrintingDialog(QWidget& parent)
+{
+    auto& dialog = sdk::ui::dialogs::PrintingDialog::getInstance(parent);
+    dialog.launch();
+    return &dialog;
+}
+
 std::vector<DialogEntry> makeEntries()
 {
     std::vector<DialogEntry> entries;
+    entries.push_back({QStringLiteral("export"), QT_TRANSLATE_NOOP("MainWindow", "&File"),
+                       QT_TRANSLATE_NOOP("MainWindow", "&Export..."), openExportDialog,
+                       [] { return sdk::ui::dialogs::ExportDialog::relevance(); }});
+    entries.push_back({QStringLiteral("exportanimation"), QT_TRANSLATE_NOOP("MainWindow", "&File"),
+                       QT_TRANSLATE_NOOP("MainWindow", "Export &Animation..."), openExportAnimationDialog,
+                       [] { return sdk::ui::dialogs::ExportDialog::relevance(); }});
+    entries.push_back({QStringLiteral("print"), QT_TRANSLATE_NOOP("MainWindow", "&File"),
+                       QT_TRANSLATE_NOOP("MainWindow", "&Print..."), openPrintingDialog,
+                       [] { return sdk::ui::dialogs::PrintingDialog::relevance(); }});
     entries.push_back({QStringLiteral("zonestyle"), QT_TRANSLATE_NOOP("MainWindow", "&Plot"),
                        QT_TRANSLATE_NOOP("MainWindow", "&Zone Style..."), openZoneStyleDialog,
                        [] { return sdk::ui::dialogs::ZoneStyleDialog::relevance(); }});

@@ -5,6 +5,8 @@
 #include "FramesPanel.h"
 #include "JournalDock.h"
 
+#include "dialogs/printing/PrintSetupDialog.h"
+#include "dialogs/printing/PrintingDialog.h"
 #include "hostsim/Host.h"
 
 #include <kxsdkintegrationmanager/StateChangeEventObservable.h>
@@ -31,6 +33,8 @@ public:
     FramePreview* preview = nullptr;
     JournalDock* journalDock = nullptr;
     QMenu* viewMenu = nullptr;
+    QMenu* fileMenu = nullptr;
+    QAction* fileEntriesEnd = nullptr;
     QAction* undoAction = nullptr;
     QAction* redoAction = nullptr;
     // Held so that their relevance signals stay alive as long as the menu entries follow them.
@@ -93,6 +97,9 @@ void MainWindow::createMenus()
         fileMenu->addAction(tr("&Demo Scene"), this, [] { hostsim::Host::instance().loadDemoScene(); });
     demoSceneAction->setObjectName(QStringLiteral("workbench_DemoScene_Action"));
     fileMenu->addSeparator();
+    // The library's File entries (export, print) go here, above Quit.
+    d->fileEntriesEnd = fileMenu->addSeparator();
+    d->fileMenu = fileMenu;
     QAction* quitAction = fileMenu->addAction(tr("&Quit"), this, &QWidget::close);
     quitAction->setShortcut(QKeySequence::Quit);
 
@@ -126,26 +133,39 @@ void MainWindow::createMenus()
 void MainWindow::addDialogEntries()
 {
     std::map<QString, QMenu*> menus;
+    menus[tr("&File")] = d->fileMenu;
     for (const DialogEntry& entry : DialogCatalog::entries()) {
         const QString menuTitle = tr(entry.menuTitle);
         QMenu*& menu = menus[menuTitle];
         if (!menu)
             menu = menuBar()->insertMenu(d->viewMenu->menuAction(), new QMenu(menuTitle, this))->menu();
-        QAction* action = menu->addAction(tr(entry.actionText));
+        auto* action = new QAction(tr(entry.actionText), menu);
+        menu->insertAction(menu == d->fileMenu ? d->fileEntriesEnd : nullptr, action);
         action->setObjectName(QStringLiteral("workbench_Open_%1_Action").arg(entry.name));
         connect(action, &QAction::triggered, this, [this, &entry] { openDialog(entry); });
-
-        if (!entry.relevance)
-            continue;
-        auto relevance = entry.relevance();
-        if (!relevance)
-            continue;
-        action->setEnabled(relevance->isRelevant());
-        const propertymanager::RelevanceInterface* observed = relevance.get();
-        d->connections.emplace_back(
-            relevance->relevanceChanged().connect([action, observed] { action->setEnabled(observed->isRelevant()); }));
-        d->dialogRelevances.push_back(std::move(relevance));
+        if (entry.relevance)
+            followRelevance(action, entry.relevance());
     }
+
+    // Print Setup works on the Print dialog's printer, so that its choice holds for printing.
+    auto* printSetup = new QAction(tr("Print Set&up..."), d->fileMenu);
+    d->fileMenu->insertAction(d->fileEntriesEnd, printSetup);
+    printSetup->setObjectName(QStringLiteral("workbench_PrintSetup_Action"));
+    connect(printSetup, &QAction::triggered, this, [this] {
+        sdk::ui::dialogs::PrintSetupDialog(this, sdk::ui::dialogs::PrintingDialog::getInstance(*this).printer()).show();
+    });
+    followRelevance(printSetup, sdk::ui::dialogs::PrintingDialog::relevance());
+}
+
+void MainWindow::followRelevance(QAction* action, std::shared_ptr<const propertymanager::RelevanceInterface> relevance)
+{
+    if (!relevance)
+        return;
+    action->setEnabled(relevance->isRelevant());
+    const propertymanager::RelevanceInterface* observed = relevance.get();
+    d->connections.emplace_back(
+        relevance->relevanceChanged().connect([action, observed] { action->setEnabled(observed->isRelevant()); }));
+    d->dialogRelevances.push_back(std::move(relevance));
 }
 
 void MainWindow::updateUndoActions()

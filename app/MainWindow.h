@@ -4,7 +4,12 @@
 
 #include <memory>
 
+class QAction;
 class QDialog;
+
+namespace kestrix::propertymanager {
+class RelevanceInterface;
+}
 
 namespace kestrix::workbench {
 
@@ -27,6 +32,8 @@ public:
 private:
     void createMenus();
     void addDialogEntries();
+    // Enables the action while the relevance holds.
+    void followRelevance(QAction* action, std::shared_ptr<const propertymanager::RelevanceInterface> relevance);
     void updateUndoActions();
     void openSceneFile();
 

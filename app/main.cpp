@@ -1,12 +1,10 @@
 #include "CommandLineParser.h"
 #include "DialogCatalog.h"
+#include "HeadlessExport.h"
 #include "MainWindow.h"
-#include "PictureFile.h"
 #include "WindowPicture.h"
 
 #include "hostsim/Host.h"
-#include "hostsim/render/FrameRenderer.h"
-#include "hostsim/render/FrameSnapshot.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -65,34 +63,6 @@ bool hasDisplay()
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
-// Draws one frame of the loaded scene into the export file.
-bool exportFrame(const kestrix::workbench::WorkbenchOptions& options, QString* error)
-{
-    auto& host = kestrix::hostsim::Host::instance();
-    UniqueID_t frameId = 0;
-    if (options.exportFrame > 0) {
-        const QList<kestrix::hostsim::Host::FrameInfo> frames = host.framesOfCurrentPage();
-        if (options.exportFrame > frames.size()) {
-            *error = QStringLiteral("The scene has no frame %1 on its current page (it has %2).")
-                         .arg(options.exportFrame)
-                         .arg(frames.size());
-            return false;
-        }
-        frameId = frames.at(options.exportFrame - 1).uniqueId;
-    }
-    const auto snapshot = kestrix::hostsim::render::FrameSnapshot::capture(frameId);
-    if (!snapshot) {
-        *error = QStringLiteral("The scene has no frame to export.");
-        return false;
-    }
-    const QImage picture = kestrix::hostsim::render::FrameRenderer::image(*snapshot, options.exportWidth);
-    QString reason;
-    if (kestrix::workbench::PictureFile::write(picture, options.exportFile, &reason))
-        return true;
-    *error = QStringLiteral("Cannot write %1: %2").arg(options.exportFile, reason);
-    return false;
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -126,8 +96,8 @@ int main(int argc, char* argv[])
     if (!loadScene(options, &error))
         return reportBadInput(programName, error);
     if (!options.exportFile.isEmpty()) {
-        if (!exportFrame(options, &error))
-            return reportBadInput(programName, error);
+        if (!kestrix::workbench::HeadlessExport::write(options, &error))
+            return reportBadInput(programName, QStringLiteral("Cannot write %1: %2").arg(options.exportFile, error));
         return 0;
     }
 

@@ -52,6 +52,8 @@ private slots:
     void unwritableScreenshotFails();
     void screenshotsTakeTheFormatTheirNameSays();
     void exportDrawsAFrameWithoutAWindow();
+    void exportWritesTheFormatItsSuffixNames_data();
+    void exportWritesTheFormatItsSuffixNames();
     void badExportsExitWithTheReason_data();
     void badExportsExitWithTheReason();
     void withoutADisplayAWindowIsRefusedAndPicturesAreDrawn();
@@ -122,7 +124,7 @@ void TestWorkbench::badCommandLineIsRefused_data()
     QTest::newRow("scene and generator") << QStringList{"--scene", "a.json", "--generate", "xy:3"}
                                          << QStringLiteral("--generate");
     QTest::newRow("unknown dialog") << QStringList{"--open", "nosuch"} << QStringLiteral("nosuch");
-    QTest::newRow("dialog not available") << QStringList{"--open", "export"} << QStringLiteral("export");
+    QTest::newRow("dialog not available") << QStringList{"--open", "printpreview"} << QStringLiteral("printpreview");
     QTest::newRow("option given twice") << QStringList{"--open", "zonestyle", "--open", "zonestyle"}
                                         << QStringLiteral("more than once");
 }
@@ -193,7 +195,7 @@ void TestWorkbench::openDialogIsComposedBesideTheWindow_data()
 {
     QTest::addColumn<QString>("dialog");
     // Modeless and modal dialogs alike: a modal one must not hold up the picture.
-    for (const char* dialog : {"zonestyle", "labelpoints", "font", "numberformat"})
+    for (const char* dialog : {"zonestyle", "labelpoints", "font", "numberformat", "export", "print"})
         QTest::newRow(dialog) << QString::fromLatin1(dialog);
 }
 
@@ -289,6 +291,42 @@ void TestWorkbench::exportDrawsAFrameWithoutAWindow()
     QVERIFY(image.load(picture, "PNG"));
     QCOMPARE(image.width(), 640);
     QVERIFY(distinctColours(image) > 4);
+}
+
+void TestWorkbench::exportWritesTheFormatItsSuffixNames_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<int>("signatureOffset");
+    QTest::addColumn<QByteArray>("signature");
+    QTest::newRow("png") << "frame.png" << 1 << QByteArray("PNG");
+    QTest::newRow("jpeg") << "frame.jpeg" << 0 << QByteArray("\xff\xd8\xff");
+    QTest::newRow("jpg") << "frame.jpg" << 0 << QByteArray("\xff\xd8\xff");
+    QTest::newRow("tiff") << "frame.tiff" << 0 << QByteArray("II*");
+    QTest::newRow("tif") << "frame.tif" << 0 << QByteArray("II*");
+    QTest::newRow("eps") << "frame.eps" << 0 << QByteArray("%!PS-Adobe-3.0 EPSF-3.0");
+    QTest::newRow("pdf") << "page.pdf" << 0 << QByteArray("%PDF-");
+    QTest::newRow("ps") << "page.ps" << 0 << QByteArray("%!PS-Adobe-3.0");
+    QTest::newRow("cps") << "page.cps" << 0 << QByteArray("%!PS-Adobe-3.0");
+    QTest::newRow("mp4") << "zones.mp4" << 4 << QByteArray("ftyp");
+    QTest::newRow("avi") << "zones.avi" << 8 << QByteArray("AVI ");
+    QTest::newRow("non-ASCII name") << QString::fromUtf8("Größe 温度.png") << 1 << QByteArray("PNG");
+}
+
+void TestWorkbench::exportWritesTheFormatItsSuffixNames()
+{
+    QFETCH(QString, fileName);
+    QFETCH(int, signatureOffset);
+    QFETCH(QByteArray, signature);
+    const QString path = picturePath(fileName);
+    const Run exported = run({"--export", path, "--width", "320", "--frame", "2"});
+    QVERIFY2(exported.finished && exported.exitCode == 0, qPrintable(exported.errors));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.read(signatureOffset + signature.size()).mid(signatureOffset), signature);
+    // Nothing but the file itself is left in the directory.
+    const QStringList leftovers =
+        QDir(m_directory.path()).entryList({QStringLiteral("*.tmp"), QStringLiteral(".*")}, QDir::Files | QDir::Hidden);
+    QVERIFY2(leftovers.isEmpty(), qPrintable(leftovers.join(QLatin1Char(' '))));
 }
 
 void TestWorkbench::badExportsExitWithTheReason_data()
