@@ -3,6 +3,7 @@
 #include "PagePicture.h"
 #include "PictureRasterizer.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QImageWriter>
 
@@ -76,7 +77,11 @@ bool RasterExportWriter::write(QIODevice& device, const PagePicture& picture, co
         return false;
     }
 
-    QImageWriter writer(&device, format);
+    // Encoded in memory first: Qt's writers lose memory, or report success, when the device
+    // fails under them, so the file sees only one write whose outcome is checked here.
+    QBuffer encoded;
+    encoded.open(QIODevice::WriteOnly);
+    QImageWriter writer(&encoded, format);
     if (settings.format == ExportFormat_JPEG) {
         writer.setQuality(std::clamp(settings.jpegQuality, 1, 100));
         writer.setProgressiveScanWrite(settings.progressiveJpeg);
@@ -88,6 +93,12 @@ bool RasterExportWriter::write(QIODevice& device, const PagePicture& picture, co
             *error = tr("The %1 picture could not be written: %2")
                          .arg(QString::fromLatin1(format.toUpper()), writer.errorString());
         }
+        return false;
+    }
+    if (device.write(encoded.data()) != encoded.size()) {
+        if (error)
+            *error = tr("The %1 picture could not be written: %2")
+                         .arg(QString::fromLatin1(format.toUpper()), device.errorString());
         return false;
     }
     return true;
