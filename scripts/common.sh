@@ -36,3 +36,19 @@ kx_build() {
     cmake -S "$KX_ROOT" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE="$build_type" "$@" >/dev/null
     cmake --build "$build_dir" --parallel "$(nproc)"
 }
+
+# A host developer's build of the library alone: it must configure with Qt's widget and print
+# modules and Boost's headers, without Qt Test and the stand-in host's libraries.
+kx_check_library_only_configure() {
+    local build_dir
+    build_dir="$(mktemp -d)"
+    cmake -S "$KX_ROOT" -B "$build_dir" -G Ninja -DKESTRIX_BUILD_HOSTSIM=OFF -DKESTRIX_BUILD_WORKBENCH=OFF \
+        -DKESTRIX_BUILD_TESTS=OFF -DKESTRIX_BUILD_BENCHMARKS=OFF >/dev/null
+    if grep -q -e '^Qt6Test_DIR:' -e '^KX_CAIRO_FOUND' -e '^KX_FFMPEG_FOUND' "$build_dir/CMakeCache.txt"; then
+        echo "The library-only configure looked for Qt Test or the stand-in host's libraries." >&2
+        rm -rf "$build_dir"
+        return 1
+    fi
+    rm -rf "$build_dir"
+    echo "Library-only configure: Qt Test and the stand-in host's libraries are not needed."
+}

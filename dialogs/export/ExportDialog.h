@@ -2,6 +2,7 @@
 
 #include <kxsdkbase/Enumerations.h>
 #include <kxsdkdialogs_common_qt/QtDialogAbstract.h>
+#include <kxsdkpropertymanager/RelevanceInterface.h>
 
 #include <QString>
 
@@ -10,10 +11,6 @@
 #include <string>
 
 class QShowEvent;
-
-namespace kestrix::propertymanager {
-class RelevanceInterface;
-}
 
 namespace kestrix::sdk::ui::dialogs {
 

@@ -1,15 +1,12 @@
 #pragma once
 
 #include <kxsdkdialogs_common_qt/QtDialogAbstract.h>
+#include <kxsdkpropertymanager/RelevanceInterface.h>
 
 #include <memory>
 
 class QPrinter;
 class QShowEvent;
-
-namespace kestrix::propertymanager {
-class RelevanceInterface;
-}
 
 namespace kestrix::sdk::ui::dialogs {
 

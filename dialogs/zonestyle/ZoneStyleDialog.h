@@ -2,6 +2,7 @@
 
 #include <kxsdkdialogs_common_qt/DialogInitialization.h>
 #include <kxsdkdialogs_common_qt/QtDialogAbstract.h>
+#include <kxsdkpropertymanager/RelevanceInterface.h>
 
 #include "dialogs/uicontrols/SelectOption.h"
 
