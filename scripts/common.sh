@@ -52,3 +52,23 @@ kx_check_library_only_configure() {
     rm -rf "$build_dir"
     echo "Library-only configure: Qt Test and the stand-in host's libraries are not needed."
 }
+
+# A host developer's first day: install the library and the stand-in host from a build into a
+# temporary prefix, then build and run the minimal host example against that prefix alone.
+kx_check_installed_package() {
+    local build_dir="$1"
+    local work
+    work="$(mktemp -d)"
+    cmake --install "$build_dir" --prefix "$work/prefix" >/dev/null
+    cmake --install "$build_dir" --prefix "$work/prefix" --component hostsim >/dev/null
+    cmake -S "$KX_ROOT/examples/minimal-host" -B "$work/build" -G Ninja -DCMAKE_PREFIX_PATH="$work/prefix" >/dev/null
+    cmake --build "$work/build" >/dev/null
+    local status=0
+    QT_QPA_PLATFORM=offscreen "$work/build/minimal-host" --quit-after 500 2>/dev/null || status=$?
+    rm -rf "$work"
+    if [ "$status" -ne 0 ]; then
+        echo "The minimal host example, built against the installed package, failed (status $status)." >&2
+        return 1
+    fi
+    echo "Installed package: the minimal host example builds and runs against it alone."
+}
