@@ -59,9 +59,7 @@ private slots:
     void init()
     {
         QVERIFY(m_dir.isValid());
-        for (const QFileInfo& entry :
-             QDir(m_dir.path()).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
-            QVERIFY(entry.isDir() ? QDir(entry.filePath()).removeRecursively() : QFile::remove(entry.filePath()));
+        QVERIFY(FolderEntries::clear(m_dir.path()));
         m_window = std::make_unique<QWidget>();
         m_window->resize(400, 300);
         m_window->show();

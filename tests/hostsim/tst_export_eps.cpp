@@ -20,12 +20,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/PictureMeasures.h"
 #include "support/StyleWrites.h"
 #include "support/TestScenes.h"
 
 using kestrix::hostsim::Host;
 using kestrix::hostsim::exporting::PostScriptWriter;
 using kestrix::hostsim::exporting::SvgGreyFilter;
+using kestrix::testing::PictureMeasures;
 using kestrix::testing::setApplicationStyle;
 using kestrix::testing::TestScenes;
 
@@ -79,18 +81,6 @@ int nonGreyColours(const QList<QStringList>& colours)
     for (const QStringList& rgb : colours)
         count += rgb[0] != rgb[1] || rgb[1] != rgb[2] ? 1 : 0;
     return count;
-}
-
-int colouredPixels(const QImage& image)
-{
-    int coloured = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            coloured += qRed(pixel) != qGreen(pixel) || qGreen(pixel) != qBlue(pixel) ? 1 : 0;
-        }
-    }
-    return coloured;
 }
 
 // A device that takes the first `room` bytes and then fails, like a full disk.
@@ -261,8 +251,8 @@ private slots:
         };
         const QImage colour = draw(svg);
         const QImage grey = draw(SvgGreyFilter::apply(svg));
-        QVERIFY(colouredPixels(colour) > 2000);
-        QCOMPARE(colouredPixels(grey), 0);
+        QVERIFY(PictureMeasures::nonGreyPixels(colour) > 2000);
+        QCOMPARE(PictureMeasures::nonGreyPixels(grey), 0);
         // The same shapes: the gradient, the ellipse and the picture are all still there.
         for (const QPoint& point : {QPoint(5, 30), QPoint(35, 30), QPoint(60, 30), QPoint(100, 30)})
             QVERIFY2(qGray(grey.pixel(point)) < 250, qPrintable(QStringLiteral("%1,%2").arg(point.x()).arg(point.y())));

@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/FolderEntries.h"
 #include "support/StyleWrites.h"
 #include "support/TestScenes.h"
 
@@ -28,6 +29,7 @@
 
 using kestrix::hostsim::Host;
 using kestrix::propertymanager::VexUtilActionReporter;
+using kestrix::testing::FolderEntries;
 using kestrix::testing::ModalDialogAnswerer;
 using kestrix::testing::setApplicationStyle;
 using kestrix::testing::TestScenes;
@@ -39,11 +41,6 @@ bool setExport(const QString& path, ExportFormat_e format, int width = 400)
     return setApplicationStyle("EXPORTSETUP", "EXPORTFNAME", path.toStdString())
            && setApplicationStyle("EXPORTSETUP", "EXPORTFORMAT", format)
            && setApplicationStyle("EXPORTSETUP", "IMAGEWIDTH", width);
-}
-
-QStringList entries(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
 }
 
 QByteArray contents(const QString& path)
@@ -92,7 +89,7 @@ private slots:
     void init()
     {
         QVERIFY(m_dir.isValid());
-        for (const QString& name : entries(m_dir.path())) {
+        for (const QString& name : FolderEntries::of(m_dir.path())) {
             const QString path = m_dir.filePath(name);
             QVERIFY(QFileInfo(path).isDir() ? QDir(path).removeRecursively() : QFile::remove(path));
         }
@@ -118,7 +115,7 @@ private slots:
         QVERIFY(setExport(m_dir.filePath(QStringLiteral("picture")), static_cast<ExportFormat_e>(format)));
         QVERIFY(!VexUtilExport(0));
         QVERIFY2(Host::instance().lastExportError().contains(reason), qPrintable(Host::instance().lastExportError()));
-        QCOMPARE(entries(m_dir.path()), QStringList());
+        QCOMPARE(FolderEntries::of(m_dir.path()), QStringList());
     }
 
     // No format written here holds several pictures: appending is refused and the file kept;
@@ -146,13 +143,13 @@ private slots:
                                 "file of its own instead.")
                      .arg(name));
         QCOMPARE(contents(path), QByteArray("earlier export"));
-        QCOMPARE(entries(m_dir.path()), QStringList{QStringLiteral("existing")});
+        QCOMPARE(FolderEntries::of(m_dir.path()), QStringList{QStringLiteral("existing")});
 
         QVERIFY2(VexUtilExport(0), qPrintable(Host::instance().lastExportError()));
         QVERIFY(Host::instance().lastExportError().isEmpty());
         QVERIFY(contents(path).size() > 100);
         QVERIFY(!contents(path).contains("earlier export"));
-        QCOMPARE(entries(m_dir.path()), QStringList{QStringLiteral("existing")});
+        QCOMPARE(FolderEntries::of(m_dir.path()), QStringList{QStringLiteral("existing")});
     }
 
     void nothingToExportOrNoNameIsRefused()
@@ -170,7 +167,7 @@ private slots:
             QVERIFY2(Host::instance().lastExportError().startsWith(QStringLiteral("There is nothing to export")),
                      qPrintable(Host::instance().lastExportError()));
         }
-        QCOMPARE(entries(m_dir.path()), QStringList());
+        QCOMPARE(FolderEntries::of(m_dir.path()), QStringList());
     }
 
     void badPathsAreRefusedWithoutLeftovers()
@@ -192,7 +189,7 @@ private slots:
         QVERIFY(!VexUtilExport(0));
         QVERIFY2(Host::instance().lastExportError().contains(QStringLiteral("is a folder")),
                  qPrintable(Host::instance().lastExportError()));
-        QCOMPARE(entries(m_dir.path()), QStringList());
+        QCOMPARE(FolderEntries::of(m_dir.path()), QStringList());
     }
 
     void anUnwritableFolderIsRefused()
@@ -210,7 +207,7 @@ private slots:
                  QStringLiteral("The folder \"%1\" cannot be written to.").arg(folder));
         QVERIFY(
             QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
-        QCOMPARE(entries(folder), QStringList());
+        QCOMPARE(FolderEntries::of(folder), QStringList());
     }
 
     // A write error (here: the process's file size limit, as a full disk gives) leaves neither
@@ -240,7 +237,7 @@ private slots:
         QVERIFY(!exported);
         QVERIFY2(Host::instance().lastExportError().contains(QStringLiteral("could not be written")),
                  qPrintable(Host::instance().lastExportError()));
-        QCOMPARE(entries(m_dir.path()), QStringList());
+        QCOMPARE(FolderEntries::of(m_dir.path()), QStringList());
     }
 
     void nonAsciiPathsWork()
@@ -256,7 +253,7 @@ private slots:
         }
         QCOMPARE(QImageReader(folder + QStringLiteral("/Größe 温度.png")).size(), QSize(300, 200));
         QVERIFY(contents(folder + QStringLiteral("/Größe 温度.eps")).startsWith("%!PS-Adobe-3.0 EPSF-3.0"));
-        QCOMPARE(entries(folder).size(), 2);
+        QCOMPARE(FolderEntries::of(folder).size(), 2);
     }
 
     // The action reporter shows why the export failed, once, and only when the caller gives no

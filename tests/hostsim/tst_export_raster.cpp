@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/FolderEntries.h"
+#include "support/PictureMeasures.h"
 #include "support/StyleWrites.h"
 #include "support/TestScenes.h"
 
@@ -24,6 +26,8 @@
 using kestrix::hostsim::Host;
 using kestrix::hostsim::render::FrameRenderer;
 using kestrix::hostsim::render::FrameSnapshot;
+using kestrix::testing::FolderEntries;
+using kestrix::testing::PictureMeasures;
 using kestrix::testing::setApplicationStyle;
 using kestrix::testing::TestScenes;
 
@@ -37,49 +41,6 @@ bool setExport(const QString& path, ExportFormat_e format, int width, int region
            && setApplicationStyle("EXPORTSETUP", "EXPORTREGION", region);
 }
 
-int colouredPixels(const QImage& image)
-{
-    int coloured = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            coloured += qRed(pixel) != qGreen(pixel) || qGreen(pixel) != qBlue(pixel) ? 1 : 0;
-        }
-    }
-    return coloured;
-}
-
-int drawnPixels(const QImage& image)
-{
-    int drawn = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            drawn += qGray(image.pixel(x, y)) < 240 ? 1 : 0;
-    }
-    return drawn;
-}
-
-// The mean difference of two equally sized pictures, per channel, 0 to 255.
-double meanDifference(const QImage& a, const QImage& b)
-{
-    const QImage first = a.convertToFormat(QImage::Format_RGB32);
-    const QImage second = b.convertToFormat(QImage::Format_RGB32);
-    double sum = 0.0;
-    for (int y = 0; y < first.height(); ++y) {
-        for (int x = 0; x < first.width(); ++x) {
-            const QRgb p = first.pixel(x, y);
-            const QRgb q = second.pixel(x, y);
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
-        }
-    }
-    return sum / (3.0 * first.width() * first.height());
-}
-
-QStringList entries(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-}
-
 } // namespace
 
 class TestExportRaster : public QObject {
@@ -88,7 +49,7 @@ private slots:
     void init()
     {
         QVERIFY(m_dir.isValid());
-        for (const QString& name : entries(m_dir.path()))
+        for (const QString& name : FolderEntries::of(m_dir.path()))
             QVERIFY(QFile::remove(m_dir.filePath(name)));
         Host::instance().loadDemoScene();
     }
@@ -132,8 +93,8 @@ private slots:
         const QImage picture = reader.read();
         QVERIFY2(!picture.isNull(), qPrintable(reader.errorString()));
         QCOMPARE(picture.size(), QSize(width, height));
-        QVERIFY(drawnPixels(picture) > width);
-        QCOMPARE(entries(m_dir.path()), QStringList{QFileInfo(path).fileName()});
+        QVERIFY(PictureMeasures::drawnPixels(picture) > width);
+        QCOMPARE(FolderEntries::of(m_dir.path()), QStringList{QFileInfo(path).fileName()});
     }
 
     // The work area is the paper: its margins stay white around the frames.
@@ -146,10 +107,10 @@ private slots:
         QCOMPARE(paper.size(), QSize(1100, 850));
         // The demo's four 9 x 6 inch frames tile to 18 x 12 inches, reduced to the 10 x 7.5
         // inches inside the margins: 10 x 6.67 inches, centred.
-        QCOMPARE(drawnPixels(paper.copy(0, 0, 1100, 40)), 0);
-        QCOMPARE(drawnPixels(paper.copy(0, 850 - 40, 1100, 40)), 0);
-        QCOMPARE(drawnPixels(paper.copy(0, 0, 40, 850)), 0);
-        QVERIFY(drawnPixels(paper.copy(50, 91, 1000, 667)) > 10000);
+        QCOMPARE(PictureMeasures::drawnPixels(paper.copy(0, 0, 1100, 40)), 0);
+        QCOMPARE(PictureMeasures::drawnPixels(paper.copy(0, 850 - 40, 1100, 40)), 0);
+        QCOMPARE(PictureMeasures::drawnPixels(paper.copy(0, 0, 40, 850)), 0);
+        QVERIFY(PictureMeasures::drawnPixels(paper.copy(50, 91, 1000, 667)) > 10000);
     }
 
     // The current frame's export is the frame's own picture.
@@ -164,8 +125,8 @@ private slots:
         const QImage expected = FrameRenderer::image(*snapshot, 400);
         const QImage written(path);
         QCOMPARE(written.size(), expected.size());
-        QVERIFY2(meanDifference(written, expected) < 0.5,
-                 qPrintable(QString::number(meanDifference(written, expected))));
+        QVERIFY2(PictureMeasures::meanDifference(written, expected) < 0.5,
+                 qPrintable(QString::number(PictureMeasures::meanDifference(written, expected))));
     }
 
     void jpegQualityAndEncodingReachTheFile()
@@ -224,7 +185,7 @@ private slots:
             QCOMPARE(picture.depth(), 32);
             QVERIFY(!picture.hasAlphaChannel());
         }
-        QVERIFY(colouredPixels(picture) > 1000);
+        QVERIFY(PictureMeasures::nonGreyPixels(picture) > 1000);
     }
 
     void aGreyPaletteGivesGreyPictures_data()
@@ -248,8 +209,8 @@ private slots:
         QVERIFY2(VexUtilExport(0), qPrintable(Host::instance().lastExportError()));
         const QImage picture(path);
         QCOMPARE(picture.width(), 500);
-        QCOMPARE(colouredPixels(picture), 0);
-        QVERIFY(drawnPixels(picture) > 5000);
+        QCOMPARE(PictureMeasures::nonGreyPixels(picture), 0);
+        QVERIFY(PictureMeasures::drawnPixels(picture) > 5000);
     }
 
     // Supersampling draws larger and scales down: close to the plain picture, yet not the
@@ -272,9 +233,9 @@ private slots:
         const QImage plain(plainPath);
         const QImage smooth(smoothPath);
         QCOMPARE(smooth.size(), plain.size());
-        const double difference = meanDifference(plain, smooth);
+        const double difference = PictureMeasures::meanDifference(plain, smooth);
         QVERIFY2(difference > 0.2 && difference < 20.0, qPrintable(QString::number(difference)));
-        QCOMPARE(meanDifference(plain, QImage(offPath)), 0.0);
+        QCOMPARE(PictureMeasures::meanDifference(plain, QImage(offPath)), 0.0);
     }
 
     void extremeWidthsWriteOrRefuseQuickly()
@@ -301,7 +262,7 @@ private slots:
         const QString error = Host::instance().lastExportError();
         QVERIFY2(error.contains(QStringLiteral("20000 × 13333")) && error.contains(QStringLiteral("megapixels")),
                  qPrintable(error));
-        QCOMPARE(entries(m_dir.path()), QStringList());
+        QCOMPARE(FolderEntries::of(m_dir.path()), QStringList());
     }
 
 private:

@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/PictureMeasures.h"
 #include "support/FolderEntries.h"
 
 #include <cmath>
@@ -32,6 +33,7 @@ using kestrix::hostsim::movie::MovieProbe;
 using kestrix::hostsim::movie::MovieSettings;
 using kestrix::hostsim::render::FrameSnapshot;
 using kestrix::testing::FolderEntries;
+using kestrix::testing::PictureMeasures;
 using kestrix::toolbox::CheckedStyleValue;
 using kestrix::toolbox::StyleValue;
 
@@ -58,23 +60,6 @@ void setExportSettings(int format, const QString& fileName, double framesPerSeco
     QVERIFY(StyleValue::returnCodeOk(CheckedStyleValue("EXPORTSETUP", "IMAGEWIDTH").set(width)));
 }
 
-// The mean absolute difference of two pictures of one size, per colour channel, from 0 to 255.
-double meanDifference(const QImage& a, const QImage& b)
-{
-    const QImage left = a.convertToFormat(QImage::Format_RGBX8888);
-    const QImage right = b.convertToFormat(QImage::Format_RGBX8888);
-    double sum = 0.0;
-    for (int y = 0; y < left.height(); ++y) {
-        const uchar* l = left.constScanLine(y);
-        const uchar* r = right.constScanLine(y);
-        for (int x = 0; x < left.width() * 4; ++x) {
-            if (x % 4 != 3)
-                sum += std::abs(int(l[x]) - int(r[x]));
-        }
-    }
-    return sum / (3.0 * left.width() * left.height());
-}
-
 int expectedHeight(int evenWidth)
 {
     const auto frame = FrameSnapshot::capture();
@@ -90,9 +75,7 @@ private slots:
     void init()
     {
         QVERIFY(m_dir.isValid());
-        for (const QFileInfo& entry :
-             QDir(m_dir.path()).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
-            QVERIFY(entry.isDir() ? QDir(entry.filePath()).removeRecursively() : QFile::remove(entry.filePath()));
+        QVERIFY(FolderEntries::clear(m_dir.path()));
     }
 
     void writesOneFramePerZone_data()
@@ -209,12 +192,14 @@ private slots:
             QCOMPARE(decoded.size(), picture->size());
             for (int other = 0; other < 4; ++other) {
                 if (other != k)
-                    QVERIFY2(meanDifference(decoded, drawings.at(k)) < meanDifference(decoded, drawings.at(other)),
+                    QVERIFY2(PictureMeasures::meanDifference(decoded, drawings.at(k))
+                                 < PictureMeasures::meanDifference(decoded, drawings.at(other)),
                              qPrintable(QStringLiteral("frame %1 against zone %2").arg(k).arg(other + 1)));
             }
-            QVERIFY(meanDifference(decoded, drawings.at(k)) < meanDifference(decoded, drawnWhole));
+            QVERIFY(PictureMeasures::meanDifference(decoded, drawings.at(k))
+                    < PictureMeasures::meanDifference(decoded, drawnWhole));
             if (k > 0)
-                QVERIFY(meanDifference(decoded, probe.pictures().at(k - 1)) > 0.5);
+                QVERIFY(PictureMeasures::meanDifference(decoded, probe.pictures().at(k - 1)) > 0.5);
         }
     }
 
@@ -445,7 +430,7 @@ private slots:
         const QImage plainPicture = plain->draw(*frame);
         const QImage smoothPicture = smooth->draw(*frame);
         QCOMPARE(smoothPicture.size(), plainPicture.size());
-        const double difference = meanDifference(plainPicture, smoothPicture);
+        const double difference = PictureMeasures::meanDifference(plainPicture, smoothPicture);
         QVERIFY2(difference > 0.0 && difference < 20.0, qPrintable(QString::number(difference)));
 
         // At the largest size the factor drops so that the drawing stays within its limit.

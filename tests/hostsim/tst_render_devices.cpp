@@ -12,24 +12,15 @@
 #include <QSvgGenerator>
 #include <QtTest>
 
+#include "support/PictureMeasures.h"
+
 using kestrix::hostsim::Host;
 using kestrix::hostsim::render::FrameRenderer;
 using kestrix::hostsim::render::FrameSnapshot;
 using kestrix::hostsim::render::RenderCancellation;
+using kestrix::testing::PictureMeasures;
 
 namespace {
-
-// Pixels that differ from the white background.
-int drawnPixels(const QImage& image)
-{
-    int drawn = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            drawn += qGray(line[x]) < 240 ? 1 : 0;
-    }
-    return drawn;
-}
 
 // Pixels in colour: what the maps and zones draw, not the black axes and text.
 int colouredPixels(const QImage& image)
@@ -62,8 +53,10 @@ private slots:
             QVERIFY2(snapshot->hasValues(), qPrintable(QStringLiteral("frame %1 has no values").arg(frame)));
             const QImage picture = FrameRenderer::image(*snapshot, 400).convertToFormat(QImage::Format_RGB32);
             // More than a border and axes: the plot itself covers a good part of the frame.
-            QVERIFY2(drawnPixels(picture) > picture.width() * picture.height() / 50,
-                     qPrintable(QStringLiteral("frame %1 draws %2 pixels").arg(frame).arg(drawnPixels(picture))));
+            QVERIFY2(
+                PictureMeasures::drawnPixels(picture) > picture.width() * picture.height() / 50,
+                qPrintable(
+                    QStringLiteral("frame %1 draws %2 pixels").arg(frame).arg(PictureMeasures::drawnPixels(picture))));
         }
     }
 
