@@ -3,10 +3,12 @@
 
 KX_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # g++ brings the sanitizer runtimes that scripts/test --sanitize links (libasan8, liblsan0,
-# libubsan1) through libgcc-12-dev, so they need no entry of their own.
+# libubsan1) through libgcc-12-dev, so they need no entry of their own. Qt's translation tools
+# build the dialogs' translations; Qt's own translations give the workbench's standard buttons
+# their German texts.
 KX_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev libgl-dev libboost-dev
              fonts-dejavu-core pkg-config qt6-image-formats-plugins libcairo2-dev librsvg2-dev libavformat-dev
-             libavcodec-dev libavutil-dev libswscale-dev)
+             libavcodec-dev libavutil-dev libswscale-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 
 kx_install_missing_packages() {
     local missing=()
