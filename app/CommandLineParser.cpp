@@ -8,6 +8,8 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
+#include <map>
+
 namespace kestrix::workbench {
 
 namespace {
@@ -31,13 +33,14 @@ bool CommandLineParser::parse(const QStringList& arguments)
     const QCommandLineOption generateOption(QStringLiteral("generate"), QString(), QStringLiteral("KIND:N"));
     const QCommandLineOption openOption(QStringLiteral("open"), QString(), QStringLiteral("NAME"));
     const QCommandLineOption screenshotOption(QStringLiteral("screenshot"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption screenshotOfOption(QStringLiteral("screenshot-of"), QString(), QStringLiteral("PART"));
     const QCommandLineOption exportOption(QStringLiteral("export"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption widthOption(QStringLiteral("width"), QString(), QStringLiteral("N"));
     const QCommandLineOption frameOption(QStringLiteral("frame"), QString(), QStringLiteral("K"));
 
     QCommandLineParser parser;
     parser.addOptions({helpOption, offscreenOption, sceneOption, generateOption, openOption, screenshotOption,
-                       exportOption, widthOption, frameOption});
+                       screenshotOfOption, exportOption, widthOption, frameOption});
     if (!parser.parse(arguments))
         return fail(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
@@ -49,8 +52,8 @@ bool CommandLineParser::parse(const QStringList& arguments)
     m_options.offscreen = parser.isSet(offscreenOption);
 
     // Every option with a value takes one, once: a second value would silently win otherwise.
-    for (const QCommandLineOption* option :
-         {&sceneOption, &generateOption, &openOption, &screenshotOption, &exportOption, &widthOption, &frameOption}) {
+    for (const QCommandLineOption* option : {&sceneOption, &generateOption, &openOption, &screenshotOption,
+                                             &screenshotOfOption, &exportOption, &widthOption, &frameOption}) {
         const QStringList values = parser.values(*option);
         const QString name = QStringLiteral("--") + option->names().constFirst();
         if (values.size() > 1)
@@ -75,6 +78,8 @@ bool CommandLineParser::parse(const QStringList& arguments)
     if (!m_options.screenshotFile.isEmpty() && PictureFile::formatOf(m_options.screenshotFile).isEmpty())
         return fail(QStringLiteral("Cannot write '%1': the file name must end in one of %2.")
                         .arg(m_options.screenshotFile, PictureFile::writableSuffixes()));
+    if (parser.isSet(screenshotOfOption) && !checkScreenshotPart(parser.value(screenshotOfOption)))
+        return false;
     if (!m_options.exportFile.isEmpty() && !HeadlessExport::canWrite(m_options.exportFile))
         return fail(QStringLiteral("Cannot write '%1': the file name must end in one of %2.")
                         .arg(m_options.exportFile, HeadlessExport::writableSuffixes()));
@@ -119,6 +124,9 @@ QString CommandLineParser::usage(const QString& programName)
                           "  --offscreen         use the offscreen platform (no display needed)\n"
                           "  --screenshot FILE   once the window has settled, write it and the open dialogs\n"
                           "                      as one picture to FILE (.png, .jpg, .bmp, .ppm) and exit\n"
+                          "  --screenshot-of PART\n"
+                          "                      what --screenshot shows: all (the window with the open\n"
+                          "                      dialogs beside it, the default), window, or dialogs\n"
                           "  --export FILE       export a frame of the scene without a window and exit, in\n"
                           "                      the format of FILE's suffix: .png, .jpeg, .jpg, .tiff,\n"
                           "                      .tif, .eps (the host's export), .pdf, .ps, .cps (the\n"
@@ -140,6 +148,21 @@ bool CommandLineParser::fail(const QString& errorText)
 {
     m_errorText = errorText;
     return false;
+}
+
+bool CommandLineParser::checkScreenshotPart(const QString& part)
+{
+    static const std::map<QString, WindowPicture::Part> parts{
+        {QStringLiteral("all"), WindowPicture::Part::WindowAndDialogs},
+        {QStringLiteral("window"), WindowPicture::Part::Window},
+        {QStringLiteral("dialogs"), WindowPicture::Part::Dialogs}};
+    if (m_options.screenshotFile.isEmpty())
+        return fail(QStringLiteral("--screenshot-of goes with --screenshot."));
+    const auto found = parts.find(part);
+    if (found == parts.end())
+        return fail(QStringLiteral("Bad --screenshot-of value '%1': expected all, window or dialogs.").arg(part));
+    m_options.screenshotPart = found->second;
+    return true;
 }
 
 bool CommandLineParser::checkSceneGenerator(const QString& generator)

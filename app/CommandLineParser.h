@@ -23,6 +23,7 @@ public:
 private:
     bool fail(const QString& errorText);
     bool checkSceneGenerator(const QString& generator);
+    bool checkScreenshotPart(const QString& part);
     bool checkExport(const QString& width, const QString& frame);
 
     WorkbenchOptions m_options;

@@ -42,14 +42,16 @@ QImage grabWindow(QWidget& window)
 
 } // namespace
 
-QImage WindowPicture::compose(QWidget& mainWindow)
+QImage WindowPicture::compose(QWidget& mainWindow, Part part)
 {
-    const QImage mainImage = grabWindow(mainWindow);
+    const QImage mainImage = part == Part::Dialogs ? QImage() : grabWindow(mainWindow);
     std::vector<QImage> dialogImages;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget != &mainWindow && widget->isVisible() && qobject_cast<QDialog*>(widget))
+        if (part != Part::Window && widget != &mainWindow && widget->isVisible() && qobject_cast<QDialog*>(widget))
             dialogImages.push_back(grabWindow(*widget));
     }
+    if (mainImage.isNull() && dialogImages.empty())
+        return QImage();
 
     // The dialogs stand in one column to the right of the main window.
     int dialogsWidth = 0;
@@ -58,24 +60,32 @@ QImage WindowPicture::compose(QWidget& mainWindow)
         dialogsWidth = std::max(dialogsWidth, image.width());
         dialogsHeight += (dialogsHeight > 0 ? Gap : 0) + image.height();
     }
-    const int width = mainImage.width() + (dialogImages.empty() ? 0 : Gap + dialogsWidth);
+    const int dialogsLeft = mainImage.isNull() ? 0 : mainImage.width() + Gap;
+    const int width = dialogImages.empty() ? mainImage.width() : dialogsLeft + dialogsWidth;
     const int height = std::max(mainImage.height(), dialogsHeight);
 
     QImage picture(width, height, QImage::Format_RGB32);
     picture.fill(mainWindow.palette().color(QPalette::Dark));
     QPainter painter(&picture);
-    painter.drawImage(0, 0, mainImage);
+    if (!mainImage.isNull())
+        painter.drawImage(0, 0, mainImage);
     int y = 0;
     for (const QImage& image : dialogImages) {
-        painter.drawImage(mainImage.width() + Gap, y, image);
+        painter.drawImage(dialogsLeft, y, image);
         y += image.height() + Gap;
     }
     return picture;
 }
 
-bool WindowPicture::write(QWidget& mainWindow, const QString& path, QString* error)
+bool WindowPicture::write(QWidget& mainWindow, const QString& path, QString* error, Part part)
 {
-    return PictureFile::write(compose(mainWindow), path, error);
+    const QImage picture = compose(mainWindow, part);
+    if (picture.isNull()) {
+        if (error)
+            *error = QStringLiteral("no dialog is open");
+        return false;
+    }
+    return PictureFile::write(picture, path, error);
 }
 
 } // namespace kestrix::workbench

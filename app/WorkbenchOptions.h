@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WindowPicture.h"
+
 #include <QString>
 
 namespace kestrix::workbench {
@@ -13,6 +15,7 @@ struct WorkbenchOptions {
     QString sceneGenerator;
     QString dialogToOpen;
     QString screenshotFile;
+    WindowPicture::Part screenshotPart = WindowPicture::Part::WindowAndDialogs;
     // Drawing one frame into a picture file, without a window.
     QString exportFile;
     int exportWidth = 1200;

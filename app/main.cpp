@@ -117,7 +117,8 @@ int main(int argc, char* argv[])
     if (!options.screenshotFile.isEmpty()) {
         QTimer::singleShot(ScreenshotDelayMilliseconds, &window, [&] {
             QString writeError;
-            if (kestrix::workbench::WindowPicture::write(window, options.screenshotFile, &writeError)) {
+            if (kestrix::workbench::WindowPicture::write(window, options.screenshotFile, &writeError,
+                                                         options.screenshotPart)) {
                 QApplication::exit(0);
                 return;
             }

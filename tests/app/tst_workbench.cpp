@@ -51,6 +51,7 @@ private slots:
     void sceneFileAndGeneratedScenesAreShown();
     void unwritableScreenshotFails();
     void screenshotsTakeTheFormatTheirNameSays();
+    void screenshotOfDrawsThePartAskedFor();
     void exportDrawsAFrameWithoutAWindow();
     void exportWritesTheFormatItsSuffixNames_data();
     void exportWritesTheFormatItsSuffixNames();
@@ -125,6 +126,7 @@ void TestWorkbench::badCommandLineIsRefused_data()
                                          << QStringLiteral("--generate");
     QTest::newRow("unknown dialog") << QStringList{"--open", "nosuch"} << QStringLiteral("nosuch");
     QTest::newRow("dialog not available") << QStringList{"--open", "printpreview"} << QStringLiteral("printpreview");
+    QTest::newRow("unknown screenshot part") << QStringList{"--screenshot-of", "desktop"} << QStringLiteral("desktop");
     QTest::newRow("option given twice") << QStringList{"--open", "zonestyle", "--open", "zonestyle"}
                                         << QStringLiteral("more than once");
 }
@@ -280,6 +282,41 @@ void TestWorkbench::screenshotsTakeTheFormatTheirNameSays()
     QVERIFY(refused.finished);
     QCOMPARE(refused.exitCode, 2);
     QVERIFY2(refused.errors.contains(QStringLiteral(".png")), qPrintable(refused.errors));
+}
+
+void TestWorkbench::screenshotOfDrawsThePartAskedFor()
+{
+    const auto picture = [this](const QStringList& arguments, const QString& name) {
+        const QString path = picturePath(name);
+        const Run result = run(QStringList{"--offscreen", "--open", "font", "--screenshot", path} + arguments);
+        QImage image;
+        if (!result.finished || result.exitCode != 0 || !image.load(path, "PNG"))
+            qWarning("%s", qPrintable(result.errors));
+        return image;
+    };
+    const QImage all = picture({}, QStringLiteral("all.png"));
+    const QImage window = picture({"--screenshot-of", "window"}, QStringLiteral("window.png"));
+    const QImage dialogs = picture({"--screenshot-of", "dialogs"}, QStringLiteral("dialogs.png"));
+    QVERIFY(!all.isNull() && !window.isNull() && !dialogs.isNull());
+
+    // Side by side, the two parts make the whole picture.
+    QVERIFY(window.width() < all.width() && dialogs.width() < all.width());
+    QVERIFY(window.width() + dialogs.width() < all.width());
+    QCOMPARE(all.copy(0, 0, window.width(), window.height()), window);
+    QCOMPARE(all.copy(all.width() - dialogs.width(), 0, dialogs.width(), dialogs.height()), dialogs);
+
+    // Without an open dialog there is nothing to draw: a failure, no file.
+    const QString nothing = picturePath(QStringLiteral("nothing.png"));
+    const Run refused = run({"--offscreen", "--screenshot", nothing, "--screenshot-of", "dialogs"});
+    QVERIFY(refused.finished);
+    QCOMPARE(refused.exitCode, 1);
+    QVERIFY2(refused.errors.contains(QStringLiteral("no dialog is open")), qPrintable(refused.errors));
+    QVERIFY(!QFile::exists(nothing));
+
+    const Run alone = run({"--offscreen", "--screenshot-of", "window"});
+    QVERIFY(alone.finished);
+    QCOMPARE(alone.exitCode, 2);
+    QVERIFY2(alone.errors.contains(QStringLiteral("--screenshot")), qPrintable(alone.errors));
 }
 
 void TestWorkbench::exportDrawsAFrameWithoutAWindow()
