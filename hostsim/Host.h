@@ -93,6 +93,17 @@ public:
     // Why the last picture export (VexUtilExport) failed; empty after a success.
     QString lastExportError() const;
 
+    // Fault injection: the next `count` operations of a kind fail as a real host's may, until
+    // they are used up or cleared. A failed style read returns GetValue_Invalid and gives no
+    // value; a failed style write returns SetValue_InternalMemoryError and changes nothing; a
+    // failed set allocation (VexUtilSetAlloc, VexUtilSetCopy) returns no set; a failed picture
+    // export (VexUtilExport) or print (the printing manager's print) returns false with a
+    // reason. Loading a scene does not clear them.
+    enum class Fault { StyleRead, StyleWrite, SetAllocation, Export, Print };
+    void failNext(Fault fault, int count);
+    int pendingFailures(Fault fault) const;
+    void clearFailures();
+
 signals:
     void journalAppended(const QString& line);
     // The scene was replaced or the current page or frame changed.

@@ -1,5 +1,6 @@
 #include <hostsim/Host.h>
 
+#include "FaultInjection.h"
 #include "Kernel.h"
 #include "SceneFactory.h"
 #include "SceneLoader.h"
@@ -247,6 +248,21 @@ int Host::redoStepCount() const
 QString Host::lastExportError() const
 {
     return exporting::ExportStatus::lastError();
+}
+
+void Host::failNext(Fault fault, int count)
+{
+    kernel::FaultInjection::failNext(fault, count);
+}
+
+int Host::pendingFailures(Fault fault) const
+{
+    return kernel::FaultInjection::pending(fault);
+}
+
+void Host::clearFailures()
+{
+    kernel::FaultInjection::clear();
 }
 
 } // namespace kestrix::hostsim

@@ -1,6 +1,7 @@
 #include "Kernel.h"
 
 #include "DynamicText.h"
+#include "FaultInjection.h"
 #include "KernelHandles.h"
 #include "LineMapListChange.h"
 #include "LineMapReorderChange.h"
@@ -165,6 +166,8 @@ void Kernel::lightweightPopEnd()
 GetValueReturnCode_e Kernel::styleGet(const KxKernelArgList& arguments)
 {
     ++m_readCount;
+    if (FaultInjection::takeFailure(Host::Fault::StyleRead))
+        return GetValue_Invalid;
     const StyleRequest request = decodeRequest(arguments);
     if (!request.entry)
         return GetValue_SyntaxError;
@@ -211,6 +214,8 @@ GetValueReturnCode_e Kernel::read(const StyleRequest& request, StyleData& value)
 SetValueReturnCode_e Kernel::styleSet(const KxKernelArgList& arguments)
 {
     ++m_writeCount;
+    if (FaultInjection::takeFailure(Host::Fault::StyleWrite))
+        return SetValue_InternalMemoryError;
     const StyleRequest request = decodeRequest(arguments);
     StyleWritePlan plan;
     const SetValueReturnCode_e code = StyleEngine::prepareWrite(*m_scene, request, plan);

@@ -1,5 +1,6 @@
 // Kernel sets, string lists and argument lists.
 
+#include "FaultInjection.h"
 #include "KernelHandles.h"
 
 #include <kxsdkbase/KernelApi.h>
@@ -8,8 +9,20 @@
 #include <cstring>
 #include <memory>
 
+namespace {
+
+bool setAllocationFails()
+{
+    using kestrix::hostsim::Host;
+    return kestrix::hostsim::kernel::FaultInjection::takeFailure(Host::Fault::SetAllocation);
+}
+
+} // namespace
+
 Set_pa VexUtilSetAlloc(bool)
 {
+    if (setAllocationFails())
+        return nullptr;
     return new KxKernelSet;
 }
 
@@ -61,6 +74,8 @@ int VexUtilSetGetNextMember(Set_pa set, int previous)
 
 Set_pa VexUtilSetCopy(Set_pa set)
 {
+    if (setAllocationFails())
+        return nullptr;
     return set ? new KxKernelSet(*set) : new KxKernelSet;
 }
 

@@ -6,6 +6,7 @@
 #include "PrinterJob.h"
 
 #include <hostsim/export/PagePicture.h>
+#include <hostsim/kernel/FaultInjection.h>
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -62,6 +63,10 @@ PrintingManager& PrintingManager::instance()
 bool PrintingManager::print(QPrinter& printer)
 {
     m_lastError.clear();
+    if (kernel::FaultInjection::takeFailure(Host::Fault::Print)) {
+        m_lastError = tr("Printing failed in the host.");
+        return false;
+    }
     QString error;
     try {
         if (printCurrentPage(printer, &error))

@@ -3,6 +3,7 @@
 #include <hostsim/export/ExportSettings.h>
 #include <hostsim/export/ExportStatus.h>
 #include <hostsim/export/Exporter.h>
+#include <hostsim/kernel/FaultInjection.h>
 #include <kxsdkbase/KernelApi.h>
 
 #include <QApplication>
@@ -22,6 +23,10 @@ bool VexUtilExport(int append)
 {
     using namespace kestrix::hostsim::exporting;
     QString error;
+    if (kestrix::hostsim::kernel::FaultInjection::takeFailure(kestrix::hostsim::Host::Fault::Export)) {
+        ExportStatus::recordFailure(QApplication::translate("Exporter", "The export failed in the host."));
+        return false;
+    }
     if (Exporter::run(ExportSettings::fromKernel(), append != 0, &error)) {
         ExportStatus::recordSuccess();
         return true;
