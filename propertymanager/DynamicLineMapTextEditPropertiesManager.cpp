@@ -1,5 +1,6 @@
 #include "propertymanager/DynamicLineMapTextEditPropertiesManager.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <algorithm>
@@ -15,18 +16,31 @@ using CodeEntry = DynamicLineMapTextEditPropertiesManager::CodeListModel::Entry;
 const std::array<CodeEntry, 9>& codeTable()
 {
     static const std::array<CodeEntry, 9> table{{
-        {"Zone name", "&ZN&"},
-        {"Zone number", "&Z#&"},
-        {"Dependent variable name", "&DV&"},
-        {"Dependent variable number", "&D#&"},
-        {"Independent variable name", "&IV&"},
-        {"Independent variable number", "&I#&"},
-        {"Map number", "&M#&"},
-        {"X-Axis number", "&X#&"},
-        {"Y-Axis number", "&Y#&"},
+        {QT_TRANSLATE_NOOP("DynamicLineMapTextEdit", "Zone name"), "&ZN&"},
+        {QT_TRANSLATE_NOOP("DynamicLineMapTextEdit", "Zone number"), "&Z#&"},
+        {QT_TRANSLATE_NOOP("DynamicLineMapTextEdit", "Dependent variable name"), "&DV&"},
+        {QT_TRANSLATE_NOOP("DynamicLineMapTextEdit", "Dependent variable number"), "&D#&"},
+        {QT_TRANSLATE_NOOP("DynamicLineMapTextEdit", "Independent variable name"), "&IV&"},
+        {QT_TRANSLATE_NOOP("DynamicLineMapTextEdit", "Independent variable number"), "&I#&"},
+        {QT_TRANSLATE_NOOP("DynamicLineMapTextEdit", "Map number"), "&M#&"},
+        {QT_TRANSLATE_NOOP("DynamicLineMapTextEdit", "X-Axis number"), "&X#&"},
+        {QT_TRANSLATE_NOOP("DynamicLineMapTextEdit", "Y-Axis number"), "&Y#&"},
     }};
     return table;
 }
+
+// The table holds the display texts as written; the list shows them translated in the
+// editor's context, so that a translator installed later still applies.
+class TranslatedCodeListModel : public DynamicLineMapTextEditPropertiesManager::CodeListModel {
+public:
+    using PremappedListModel::PremappedListModel;
+
+    std::string getStr(int index) const override
+    {
+        return QCoreApplication::translate("DynamicLineMapTextEdit", PremappedListModel::getStr(index).c_str())
+            .toStdString();
+    }
+};
 
 } // namespace
 
@@ -35,7 +49,7 @@ DynamicLineMapTextEditPropertiesManager::DynamicLineMapTextEditPropertiesManager
       m_selectionStart(std::make_shared<Property<int>>(0)),
       m_selectionLength(std::make_shared<Property<int>>(0)),
       m_selectedCodes(std::make_shared<Property<std::set<std::string>>>()),
-      m_codeList(std::make_shared<CodeListModel>(codeTable().data(), static_cast<int>(codeTable().size())))
+      m_codeList(std::make_shared<TranslatedCodeListModel>(codeTable().data(), static_cast<int>(codeTable().size())))
 {
 }
 

@@ -13,6 +13,7 @@
 #include <kxsdkpropertymanager/VexUtilActionReporter.h>
 #include <kxtoolbox/CheckedStyleValue.h>
 
+#include <QCoreApplication>
 #include <QDoubleValidator>
 #include <QFileInfo>
 #include <QIntValidator>
@@ -48,15 +49,24 @@ struct FormatFile {
 };
 
 constexpr std::array<FormatFile, 9> FormatFiles{{
-    {ExportFormat_RasterMetafile, "Raster Metafile", ExportDialog::Mode_Animation, "rm", "*.rm", "Raster Metafiles"},
-    {ExportFormat_TIFF, "TIFF", ExportDialog::Mode_Image, "tiff", "*.tiff", "TIFF Files"},
-    {ExportFormat_EPS, "EPS", ExportDialog::Mode_Image, "eps", "*.eps", "EPS Files"},
-    {ExportFormat_WindowsMetafile, "WMF", ExportDialog::Mode_Image, "wmf", "*.wmf", "WMF Files"},
-    {ExportFormat_PNG, "PNG", ExportDialog::Mode_Image, "png", "*.png", "PNG Files"},
-    {ExportFormat_AVI, "AVI", ExportDialog::Mode_Animation, "avi", "*.avi", "AVI Files"},
-    {ExportFormat_JPEG, "JPEG", ExportDialog::Mode_Image, "jpeg", "*.jpeg", "JPEG Files"},
-    {ExportFormat_Flash, "Flash", ExportDialog::Mode_Animation, "swf", "*.swf", "FLASH Files"},
-    {ExportFormat_MPEG4, "MPEG-4", ExportDialog::Mode_Animation, "mp4", "*.mp4", "MPEG-4 Files"},
+    {ExportFormat_RasterMetafile, QT_TRANSLATE_NOOP("Export", "Raster Metafile"), ExportDialog::Mode_Animation, "rm",
+     "*.rm", QT_TRANSLATE_NOOP("Export", "Raster Metafiles")},
+    {ExportFormat_TIFF, QT_TRANSLATE_NOOP("Export", "TIFF"), ExportDialog::Mode_Image, "tiff", "*.tiff",
+     QT_TRANSLATE_NOOP("Export", "TIFF Files")},
+    {ExportFormat_EPS, QT_TRANSLATE_NOOP("Export", "EPS"), ExportDialog::Mode_Image, "eps", "*.eps",
+     QT_TRANSLATE_NOOP("Export", "EPS Files")},
+    {ExportFormat_WindowsMetafile, QT_TRANSLATE_NOOP("Export", "WMF"), ExportDialog::Mode_Image, "wmf", "*.wmf",
+     QT_TRANSLATE_NOOP("Export", "WMF Files")},
+    {ExportFormat_PNG, QT_TRANSLATE_NOOP("Export", "PNG"), ExportDialog::Mode_Image, "png", "*.png",
+     QT_TRANSLATE_NOOP("Export", "PNG Files")},
+    {ExportFormat_AVI, QT_TRANSLATE_NOOP("Export", "AVI"), ExportDialog::Mode_Animation, "avi", "*.avi",
+     QT_TRANSLATE_NOOP("Export", "AVI Files")},
+    {ExportFormat_JPEG, QT_TRANSLATE_NOOP("Export", "JPEG"), ExportDialog::Mode_Image, "jpeg", "*.jpeg",
+     QT_TRANSLATE_NOOP("Export", "JPEG Files")},
+    {ExportFormat_Flash, QT_TRANSLATE_NOOP("Export", "Flash"), ExportDialog::Mode_Animation, "swf", "*.swf",
+     QT_TRANSLATE_NOOP("Export", "FLASH Files")},
+    {ExportFormat_MPEG4, QT_TRANSLATE_NOOP("Export", "MPEG-4"), ExportDialog::Mode_Animation, "mp4", "*.mp4",
+     QT_TRANSLATE_NOOP("Export", "MPEG-4 Files")},
 }};
 
 // The preview depths in the order of the depth combo box.
@@ -67,7 +77,9 @@ struct FlashImageTypeName {
     int type;
     const char* text;
 };
-constexpr std::array<FlashImageTypeName, 3> FlashImageTypeNames{{{0, "True Color"}, {1, "JPEG"}, {2, "256 Colors"}}};
+constexpr std::array<FlashImageTypeName, 3> FlashImageTypeNames{{{0, QT_TRANSLATE_NOOP("Export", "True Color")},
+                                                                 {1, QT_TRANSLATE_NOOP("Export", "JPEG")},
+                                                                 {2, QT_TRANSLATE_NOOP("Export", "256 Colors")}}};
 
 constexpr int PaletteColor = 2;
 constexpr int PaletteMonochrome = 0;
@@ -80,6 +92,12 @@ constexpr int MinimumSupersampleFactor = 2;
 constexpr int MaximumSupersampleFactor = 16;
 // The precision is a 16-bit setting: the host refuses what it cannot use.
 constexpr int MaximumPrecision = 32767;
+
+// The format names, file descriptions and Flash image types are shown in the form's context.
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("Export", text);
+}
 
 bool isVectorFamily(ExportFormat_e format)
 {
@@ -228,7 +246,7 @@ void ExportDialog::populateFormatList()
     d->formats.clear();
     for (const FormatFile& file : FormatFiles) {
         if (file.mode == d->mode)
-            d->formats.emplace(QString::fromLatin1(file.shownAs), file.format);
+            d->formats.emplace(translated(file.shownAs), file.format);
     }
     QScopedValueRollback<bool> updating(d->updating, true);
     d->ui.export_Format_CmbBox->clear();
@@ -307,7 +325,7 @@ void ExportDialog::updateExportTypeImageFormat(ExportFormat_e format)
     for (const FlashImageTypeName& name : FlashImageTypeNames) {
         if (name.type == settings.flashImageType)
             ui.export_TypeImageFlashType_CmbBox->setCurrentIndex(
-                ui.export_TypeImageFlashType_CmbBox->findText(QString::fromLatin1(name.text)));
+                ui.export_TypeImageFlashType_CmbBox->findText(translated(name.text)));
     }
     if (settings.flashCompressionType == 0)
         ui.export_TypeImageFlashOptimizeSpeed_RadioButton->setChecked(true);
@@ -570,13 +588,11 @@ bool ExportDialog::doExportToFile()
     name.replace_extension(extension);
     const QString proposed = QString::fromStdString(name.generic_string());
 
-    SaveFileDialog chooser(this, tr("Select Export File").toStdString(),
-                           QFileInfo(proposed).absolutePath().toStdString(),
-                           QFileInfo(proposed).fileName().toStdString(),
-                           QStringLiteral("%1 (%2)")
-                               .arg(QString::fromStdString(description), QString::fromStdString(filter))
-                               .toStdString(),
-                           "export_save.html");
+    SaveFileDialog chooser(
+        this, tr("Select Export File").toStdString(), QFileInfo(proposed).absolutePath().toStdString(),
+        QFileInfo(proposed).fileName().toStdString(),
+        QStringLiteral("%1 (%2)").arg(translated(description.c_str()), QString::fromStdString(filter)).toStdString(),
+        "export_save.html");
     if (!chooser.launch())
         return false;
     fileNameValue.set(chooser.selectedFilename());
@@ -681,7 +697,7 @@ void ExportDialog::on_export_TypeImageFlashType_CmbBox_currentIndexChanged(int)
 {
     const QString text = d->ui.export_TypeImageFlashType_CmbBox->currentText();
     for (const FlashImageTypeName& name : FlashImageTypeNames) {
-        if (text == QLatin1String(name.text))
+        if (text == translated(name.text))
             d->settings.flashImageType = name.type;
     }
     refreshAfterUserChange();

@@ -240,15 +240,17 @@ QString LabelPointsDialog::Private::unitsToString(Units_e units)
         int decimals;
         const char* suffix;
     };
-    static const Look looks[] = {
-        {Units_Grid, 15, "fgrid"}, {Units_Frame, 3, "%"}, {Units_Point, 4, "pt."}, {Units_AxisPercentage, 3, "axis%"}};
+    static const Look looks[] = {{Units_Grid, 15, QT_TRANSLATE_NOOP("DataLabels", "fgrid")},
+                                 {Units_Frame, 3, QT_TRANSLATE_NOOP("DataLabels", "%")},
+                                 {Units_Point, 4, QT_TRANSLATE_NOOP("DataLabels", "pt.")},
+                                 {Units_AxisPercentage, 3, QT_TRANSLATE_NOOP("DataLabels", "axis%")}};
     for (const Look& look : looks) {
         if (look.units != units)
             continue;
         QDoubleSpinBox* box = ui.dataLabels_FontSize_SpinBox;
         box->setDecimals(look.decimals);
         box->setRange(TextHeight::minimumHeight(units), TextHeight::maximumHeight(units));
-        return QString::fromLatin1(look.suffix);
+        return translated(look.suffix);
     }
     return {};
 }

@@ -9,6 +9,7 @@
 #include <kxsdkdialogs_common_qt/LaunchHelpAction.h>
 #include <kxtoolbox/StringList.h>
 
+#include <QCoreApplication>
 #include <QIntValidator>
 #include <QScopedValueRollback>
 #include <QShowEvent>
@@ -31,14 +32,15 @@ struct FormatName {
     const char* text;
 };
 
-constexpr std::array<FormatName, 8> FormatNames{{{NumberFormat_Integer, "Integer"},
-                                                 {NumberFormat_FixedFloat, "Float"},
-                                                 {NumberFormat_Exponential, "Exponent"},
-                                                 {NumberFormat_BestFloat, "Best Float"},
-                                                 {NumberFormat_SuperScript, "SuperScript"},
-                                                 {NumberFormat_CustomLabel, "Custom"},
-                                                 {NumberFormat_RangeBestFloat, "Range Best Float"},
-                                                 {NumberFormat_TimeDate, "Time/Date"}}};
+constexpr std::array<FormatName, 8> FormatNames{
+    {{NumberFormat_Integer, QT_TRANSLATE_NOOP("ValueFormat", "Integer")},
+     {NumberFormat_FixedFloat, QT_TRANSLATE_NOOP("ValueFormat", "Float")},
+     {NumberFormat_Exponential, QT_TRANSLATE_NOOP("ValueFormat", "Exponent")},
+     {NumberFormat_BestFloat, QT_TRANSLATE_NOOP("ValueFormat", "Best Float")},
+     {NumberFormat_SuperScript, QT_TRANSLATE_NOOP("ValueFormat", "SuperScript")},
+     {NumberFormat_CustomLabel, QT_TRANSLATE_NOOP("ValueFormat", "Custom")},
+     {NumberFormat_RangeBestFloat, QT_TRANSLATE_NOOP("ValueFormat", "Range Best Float")},
+     {NumberFormat_TimeDate, QT_TRANSLATE_NOOP("ValueFormat", "Time/Date")}}};
 
 constexpr std::array<NumberFormat_e, 8> MenuOrder{
     NumberFormat_Integer,        NumberFormat_FixedFloat,  NumberFormat_Exponential, NumberFormat_BestFloat,
@@ -329,7 +331,7 @@ QString ValueFormatDialog::formatToString(NumberFormat_e format)
 {
     for (const FormatName& name : FormatNames) {
         if (name.format == format)
-            return QString::fromLatin1(name.text);
+            return QCoreApplication::translate("ValueFormat", name.text);
     }
     return QString();
 }
@@ -337,7 +339,7 @@ QString ValueFormatDialog::formatToString(NumberFormat_e format)
 NumberFormat_e ValueFormatDialog::stringToFormat(const QString& text)
 {
     for (const FormatName& name : FormatNames) {
-        if (text == QLatin1String(name.text))
+        if (text == QCoreApplication::translate("ValueFormat", name.text))
             return name.format;
     }
     return NumberFormat_Invalid;

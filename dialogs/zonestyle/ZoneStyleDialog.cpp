@@ -257,10 +257,10 @@ QTabWidget* ZoneStyleDialog::Private::getCurrentTabWidget() const
 void ZoneStyleDialog::Private::updateZoneStyleDialog()
 {
     const int plotType = VexUtilFrameGetPlotType();
-    filter->setLabelText(translated("S&election criteria:"));
+    filter->setLabelText(translated(QT_TRANSLATE_NOOP("ZoneStyle", "S&election criteria:")));
     if (isFieldPlot(plotType)) {
         ui.plotTypeStackedWidget->setCurrentWidget(ui.fieldMapPage);
-        q.setWindowTitle(translated("Zone Style"));
+        q.setWindowTitle(translated(QT_TRANSLATE_NOOP("ZoneStyle", "Zone Style")));
         showOptionalButtonBoxButtons(false);
         // A line plot shown before renamed the apply button and hid the groups button.
         filter->applyButton()->setText(QCoreApplication::translate("MapSelectionByPattern", "&Zones"));
@@ -268,9 +268,9 @@ void ZoneStyleDialog::Private::updateZoneStyleDialog()
         helpAction->setTabWidget(ui.plotAttr_FD_PageGroup);
     } else {
         ui.plotTypeStackedWidget->setCurrentWidget(ui.lineMapPage);
-        q.setWindowTitle(translated("Mapping Style"));
+        q.setWindowTitle(translated(QT_TRANSLATE_NOOP("ZoneStyle", "Mapping Style")));
         showOptionalButtonBoxButtons(true);
-        filter->applyButton()->setText(translated("&Select"));
+        filter->applyButton()->setText(translated(QT_TRANSLATE_NOOP("ZoneStyle", "&Select")));
         filter->groupsButton()->hide();
         helpAction->setTabWidget(ui.plotAttr_LP_PageGroup);
     }
@@ -798,9 +798,10 @@ void ZoneStyleDialog::on_plotAttr_MaptoolsDeleteMap_Button_clicked(bool)
     // The question runs an event loop of its own, in which the frame may change and maps may
     // go: only the maps of this frame that are still selected and still exist are deleted.
     const models::EditTarget target(*d->currentModel, *d->view->selectionModel(), 0);
-    QMessageBox question(QMessageBox::Warning, translated("Linemap Delete"),
-                         translated("Are you sure you want to \ndelete the selected mappings?"),
-                         QMessageBox::Ok | QMessageBox::Cancel, this);
+    QMessageBox question(
+        QMessageBox::Warning, translated(QT_TRANSLATE_NOOP("ZoneStyle", "Linemap Delete")),
+        translated(QT_TRANSLATE_NOOP("ZoneStyle", "Are you sure you want to \ndelete the selected mappings?")),
+        QMessageBox::Ok | QMessageBox::Cancel, this);
     question.setObjectName(QStringLiteral("lineMapDeleteQuestion"));
     question.setDefaultButton(QMessageBox::Cancel);
     if (question.exec() != QMessageBox::Ok)

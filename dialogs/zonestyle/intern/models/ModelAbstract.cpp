@@ -376,11 +376,11 @@ QString ModelAbstract::symbolShapeText(UniqueID_t frameId, int map, const char* 
             int font = Font_Invalid;
             toolbox::FrameStyleValue(shape, "ASCIISHAPE", "FONTOVERRIDE").get(font, map);
             if (font == Font_Greek)
-                text += QStringLiteral("(Greek)");
+                text += QCoreApplication::translate("StyleEnumeration", "(Greek)");
             else if (font == Font_Math)
-                text += QStringLiteral("(Math)");
+                text += QCoreApplication::translate("StyleEnumeration", "(Math)");
             else if (font == Font_UserDefined)
-                text += QStringLiteral("(User)");
+                text += QCoreApplication::translate("StyleEnumeration", "(User)");
         }
         return text;
     }

@@ -234,8 +234,11 @@ QVariant StyleColumnTable::skipText(UniqueID_t frameId, int column, int map) con
     toolbox::FrameStyleValue(frameId, m_mapKeyword, layerOf(column), "SKIPMODE").get(mode, map);
     const QString drawAll = QCoreApplication::translate("StyleColumn", "Draw all");
     if (mode == SkipMode_ByFrameUnits)
-        return *skipping == 0.0 ? drawAll : QStringLiteral("D=%1%").arg(QString::number(*skipping));
-    return *skipping == 1.0 || *skipping == 0.0 ? drawAll : QStringLiteral("I=%1").arg(QString::number(*skipping));
+        return *skipping == 0.0 ? drawAll
+                                : QCoreApplication::translate("StyleColumn", "D=%1%").arg(QString::number(*skipping));
+    return *skipping == 1.0 || *skipping == 0.0
+               ? drawAll
+               : QCoreApplication::translate("StyleColumn", "I=%1").arg(QString::number(*skipping));
 }
 
 QVariant StyleColumnTable::sizeText(UniqueID_t frameId, int column, int map) const
