@@ -4,6 +4,8 @@
 #include "HeadlessExport.h"
 #include "PictureFile.h"
 
+#include "dialogs/translations/DialogTranslations.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -19,6 +21,14 @@ namespace {
 constexpr int MaximumGeneratedMapCount = 1000000;
 // Wider pictures would take more memory than they are worth.
 constexpr int MaximumExportWidth = 20000;
+
+// English is the language the texts are written in; every other needs the dialogs' translation.
+const QString EnglishLanguage = QStringLiteral("en");
+
+QStringList availableLanguages()
+{
+    return QStringList{EnglishLanguage} + sdk::ui::dialogs::DialogTranslations::languages();
+}
 
 } // namespace
 
@@ -37,10 +47,11 @@ bool CommandLineParser::parse(const QStringList& arguments)
     const QCommandLineOption exportOption(QStringLiteral("export"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption widthOption(QStringLiteral("width"), QString(), QStringLiteral("N"));
     const QCommandLineOption frameOption(QStringLiteral("frame"), QString(), QStringLiteral("K"));
+    const QCommandLineOption languageOption(QStringLiteral("lang"), QString(), QStringLiteral("LANG"));
 
     QCommandLineParser parser;
     parser.addOptions({helpOption, offscreenOption, sceneOption, generateOption, openOption, screenshotOption,
-                       screenshotOfOption, exportOption, widthOption, frameOption});
+                       screenshotOfOption, exportOption, widthOption, frameOption, languageOption});
     if (!parser.parse(arguments))
         return fail(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
@@ -52,8 +63,9 @@ bool CommandLineParser::parse(const QStringList& arguments)
     m_options.offscreen = parser.isSet(offscreenOption);
 
     // Every option with a value takes one, once: a second value would silently win otherwise.
-    for (const QCommandLineOption* option : {&sceneOption, &generateOption, &openOption, &screenshotOption,
-                                             &screenshotOfOption, &exportOption, &widthOption, &frameOption}) {
+    for (const QCommandLineOption* option :
+         {&sceneOption, &generateOption, &openOption, &screenshotOption, &screenshotOfOption, &exportOption,
+          &widthOption, &frameOption, &languageOption}) {
         const QStringList values = parser.values(*option);
         const QString name = QStringLiteral("--") + option->names().constFirst();
         if (values.size() > 1)
@@ -79,6 +91,8 @@ bool CommandLineParser::parse(const QStringList& arguments)
         return fail(QStringLiteral("Cannot write '%1': the file name must end in one of %2.")
                         .arg(m_options.screenshotFile, PictureFile::writableSuffixes()));
     if (parser.isSet(screenshotOfOption) && !checkScreenshotPart(parser.value(screenshotOfOption)))
+        return false;
+    if (parser.isSet(languageOption) && !checkLanguage(parser.value(languageOption)))
         return false;
     if (!m_options.exportFile.isEmpty() && !HeadlessExport::canWrite(m_options.exportFile))
         return fail(QStringLiteral("Cannot write '%1': the file name must end in one of %2.")
@@ -136,12 +150,15 @@ QString CommandLineParser::usage(const QString& programName)
                           "                      (default 1200)\n"
                           "  --frame K           the frame to export, K-th of the current page (default: the\n"
                           "                      current frame)\n"
+                          "  --lang LANG         show the dialogs and Qt's standard buttons in the language\n"
+                          "                      LANG, one of: %4 (default en)\n"
                           "  -h, --help          print this help and exit\n"
                           "\n"
                           "Exit status: 0 on success; 1 when the screenshot cannot be written; 2 on bad\n"
                           "command-line input, an unknown dialog or frame, a refused scene, an export that\n"
                           "cannot be written, or no display for a window.\n")
-        .arg(programName, QString::number(MaximumGeneratedMapCount), DialogCatalog::names().join(QStringLiteral(", ")));
+        .arg(programName, QString::number(MaximumGeneratedMapCount), DialogCatalog::names().join(QStringLiteral(", ")),
+             availableLanguages().join(QStringLiteral(", ")));
 }
 
 bool CommandLineParser::fail(const QString& errorText)
@@ -162,6 +179,16 @@ bool CommandLineParser::checkScreenshotPart(const QString& part)
     if (found == parts.end())
         return fail(QStringLiteral("Bad --screenshot-of value '%1': expected all, window or dialogs.").arg(part));
     m_options.screenshotPart = found->second;
+    return true;
+}
+
+bool CommandLineParser::checkLanguage(const QString& language)
+{
+    if (!availableLanguages().contains(language))
+        return fail(QStringLiteral("Unknown language '%1' for --lang; available: %2.")
+                        .arg(language, availableLanguages().join(QStringLiteral(", "))));
+    if (language != EnglishLanguage)
+        m_options.language = language;
     return true;
 }
 

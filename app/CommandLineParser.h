@@ -25,6 +25,7 @@ private:
     bool checkSceneGenerator(const QString& generator);
     bool checkScreenshotPart(const QString& part);
     bool checkExport(const QString& width, const QString& frame);
+    bool checkLanguage(const QString& language);
 
     WorkbenchOptions m_options;
     QString m_errorText;

@@ -21,6 +21,8 @@ struct WorkbenchOptions {
     int exportWidth = 1200;
     // 1-based on the current page; 0 for the current frame.
     int exportFrame = 0;
+    // The language of the dialogs' texts and of Qt's own; empty for English, as written.
+    QString language;
 };
 
 } // namespace kestrix::workbench

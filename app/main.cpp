@@ -4,12 +4,15 @@
 #include "MainWindow.h"
 #include "WindowPicture.h"
 
+#include "dialogs/translations/DialogTranslations.h"
 #include "hostsim/Host.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QTimer>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -55,6 +58,20 @@ bool loadScene(const kestrix::workbench::WorkbenchOptions& options, QString* err
     return true;
 }
 
+// The dialogs' translation, checked by the parser, and Qt's own for the standard buttons; a
+// missing Qt translation leaves those buttons in English and is only reported.
+void installTranslations(const QString& programName, const QString& language, QTranslator& dialogs, QTranslator& qt)
+{
+    if (kestrix::sdk::ui::dialogs::DialogTranslations::load(dialogs, language))
+        QApplication::installTranslator(&dialogs);
+    const QString qtDirectory = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (qt.load(QStringLiteral("qtbase_") + language, qtDirectory))
+        QApplication::installTranslator(&qt);
+    else
+        printTo(stderr, QStringLiteral("%1: Qt's translation qtbase_%2 is not in %3: standard buttons stay English.\n")
+                            .arg(programName, language, qtDirectory));
+}
+
 bool hasDisplay()
 {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
@@ -91,6 +108,10 @@ int main(int argc, char* argv[])
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kestrix Workbench"));
+    QTranslator dialogsTranslator;
+    QTranslator qtTranslator;
+    if (!options.language.isEmpty())
+        installTranslations(programName, options.language, dialogsTranslator, qtTranslator);
 
     QString error;
     if (!loadScene(options, &error))
