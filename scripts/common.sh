@@ -56,7 +56,9 @@ kx_check_library_only_configure() {
 }
 
 # A host developer's first day: install the library and the stand-in host from a build into a
-# temporary prefix, then build and run the minimal host example against that prefix alone.
+# temporary prefix, then build the example project against that prefix alone and run both of its
+# hosts: the minimal host on the stand-in host, and the host skeleton, which defines the whole
+# host contract itself and so links only while the skeleton misses nothing the library uses.
 kx_check_installed_package() {
     local build_dir="$1"
     local work
@@ -64,13 +66,22 @@ kx_check_installed_package() {
     cmake --install "$build_dir" --prefix "$work/prefix" >/dev/null
     cmake --install "$build_dir" --prefix "$work/prefix" --component hostsim >/dev/null
     cmake -S "$KX_ROOT/examples/minimal-host" -B "$work/build" -G Ninja -DCMAKE_PREFIX_PATH="$work/prefix" >/dev/null
-    cmake --build "$work/build" >/dev/null
-    local status=0
-    QT_QPA_PLATFORM=offscreen "$work/build/minimal-host" --quit-after 500 2>/dev/null || status=$?
-    rm -rf "$work"
-    if [ "$status" -ne 0 ]; then
-        echo "The minimal host example, built against the installed package, failed (status $status)." >&2
+    if ! cmake --build "$work/build" >"$work/build.log" 2>&1; then
+        cat "$work/build.log" >&2
+        rm -rf "$work"
+        echo "The example hosts do not build against the installed package (an undefined reference of" \
+            "host-skeleton is a host symbol that the skeleton does not define)." >&2
         return 1
     fi
-    echo "Installed package: the minimal host example builds and runs against it alone."
+    local failed=()
+    local example
+    for example in minimal-host host-skeleton; do
+        QT_QPA_PLATFORM=offscreen "$work/build/$example" --quit-after 500 2>/dev/null || failed+=("$example")
+    done
+    rm -rf "$work"
+    if [ ${#failed[@]} -ne 0 ]; then
+        echo "Built against the installed package, these example hosts failed: ${failed[*]}." >&2
+        return 1
+    fi
+    echo "Installed package: the minimal host and the host skeleton build and run against it alone."
 }
