@@ -43,6 +43,14 @@ void TableView::setModel(QAbstractItemModel* model)
     setSelectionModel(new RowSelectionModel(model, this));
     if (madeByQt && madeByQt->parent() == this)
         madeByQt->deleteLater();
+    // A model change also gives each header a selection model of its own, which the view then
+    // replaces by its own: the headers' own would pile up at every change of model.
+    for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
+        for (auto* stale : header->findChildren<QItemSelectionModel*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (stale != header->selectionModel())
+                stale->deleteLater();
+        }
+    }
 }
 
 // Only the inserted rows that can be seen are measured: a host that adds 100,000 maps at once

@@ -522,6 +522,8 @@ void ZoneStyleDialog::Private::shiftSelectedLineMaps(bool (*shift)(Set_pa maps))
     {
         AppLock lock(ImplicitMacroRecording_Off);
         const toolbox::Set maps = selectedMaps();
+        if (maps.isEmpty())
+            return;
         shift(maps.getRef());
     }
     processStateChange();
@@ -773,11 +775,13 @@ void ZoneStyleDialog::on_plotAttr_MaptoolsCopyMap_Button_clicked(bool)
     for (const SelectedRows::Run& run : runs) {
         for (int row = run.first; row <= run.last; ++row) {
             const int source = row + 1;
-            if (!VexUtilLineMapCreate())
-                return;
-            const int copy = VexUtilLineMapGetCount();
+            // The host appends the new map. Its set is made first: were it made after the
+            // map and came out empty, the name below would go to every map.
+            const int copy = VexUtilLineMapGetCount() + 1;
             toolbox::Set copySet;
             copySet.add(copy);
+            if (!copySet.contains(copy) || !VexUtilLineMapCreate())
+                return;
             if (VexUtilLineMapCopy(source, copy)) {
                 char* name = nullptr;
                 if (VexUtilLineMapGetName(source, &name) && name) {

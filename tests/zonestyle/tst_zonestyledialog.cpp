@@ -112,7 +112,11 @@ private slots:
         open();
     }
 
-    void cleanup() { m_dialog.reset(); }
+    void cleanup()
+    {
+        Host::instance().clearFailures();
+        m_dialog.reset();
+    }
 
     void aBurstOfStateChangesRefreshesOnce()
     {
@@ -255,6 +259,40 @@ private slots:
         QCOMPARE(Host::instance().undoDepth(), 0);
         QVERIFY(Host::instance().undo());
         QCOMPARE(VexUtilLineMapGetCount(), 4);
+    }
+
+    // Copying makes a set for each new map before making the map: one the host could not make
+    // would have named every map.
+    void mapToolsWithFailedSetAllocationsChangeNoOtherMap_data()
+    {
+        QTest::addColumn<int>("failures");
+        for (int failures = 1; failures <= 6; ++failures)
+            QTest::addRow("%d", failures) << failures;
+    }
+
+    void mapToolsWithFailedSetAllocationsChangeNoOtherMap()
+    {
+        QFETCH(int, failures);
+        QVERIFY(Host::instance().setCurrentFrame(2));
+        QStringList names;
+        for (int map = 1; map <= 4; ++map)
+            names << lineMapName(map);
+        selectRows(view(), {0, 2});
+
+        Host::instance().failNext(Host::Fault::SetAllocation, failures);
+        QTest::mouseClick(button("plotAttr_MaptoolsCopyMap_Button"), Qt::LeftButton);
+        for (int map = 1; map <= 4; ++map)
+            QCOMPARE(lineMapName(map), names.at(map - 1));
+        for (int map = 5; map <= VexUtilLineMapGetCount(); ++map)
+            QVERIFY2(lineMapName(map) == names.at(0) || lineMapName(map) == names.at(2), qPrintable(lineMapName(map)));
+
+        Host::instance().failNext(Host::Fault::SetAllocation, failures);
+        QTest::mouseClick(button("plotAttr_MaptoolsMoveToTop_Button"), Qt::LeftButton);
+        Host::instance().clearFailures();
+        const QString first = lineMapName(1);
+        QVERIFY2(first == names.at(0), qPrintable(first));
+        QCOMPARE(Host::instance().appLockDepth(), 0);
+        QCOMPARE(Host::instance().undoDepth(), 0);
     }
 
     void deleteMapAsksFirst()

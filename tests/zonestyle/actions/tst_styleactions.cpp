@@ -67,6 +67,7 @@ class TestStyleActions : public QObject {
 private slots:
     void init()
     {
+        Host::instance().clearFailures();
         QVERIFY(TestScenes::load(TestScenes::mixed()));
         Host::instance().clearJournal();
     }
@@ -215,6 +216,50 @@ private slots:
         QCOMPARE(model.data(model.index(3, 1)).toString(), QStringLiteral("4: é"));
         QCOMPARE(model.data(model.index(1, 1)).toString(), QStringLiteral("second"));
         QCOMPARE(Host::instance().appLockDepth(), 0);
+    }
+
+    // The host refusing a write, or failing to make the set of maps to write, changes nothing;
+    // a set that lost maps is never written to part of the selection, nor to every map.
+    void hostFailuresWriteNothing_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<int>("count");
+        QTest::newRow("refused write") << int(Host::Fault::StyleWrite) << 1;
+        for (int count = 1; count <= 4; ++count)
+            QTest::addRow("%d failed set allocations", count) << int(Host::Fault::SetAllocation) << count;
+    }
+
+    void hostFailuresWriteNothing()
+    {
+        QFETCH(int, fault);
+        QFETCH(int, count);
+        models::FieldStaticAreaModel model(nullptr);
+        Host::instance().failNext(static_cast<Host::Fault>(fault), count);
+        actions::StyleAction<int> action(QString(), cells(model, {0, 2, 4}, 2), nullptr, 9, "FIELDMAP", "GROUP");
+        QSignalSpy applied(&action, &actions::Action::applied);
+        action.trigger();
+        Host::instance().clearFailures();
+
+        const bool written = readInt("FIELDMAP", "GROUP", nullptr, 1) == 9;
+        QCOMPARE(applied.size(), written ? 1 : 0);
+        for (int map : {3, 5})
+            QCOMPARE(readInt("FIELDMAP", "GROUP", nullptr, map) == 9, written);
+        for (int map : {2, 4, 6})
+            QVERIFY(readInt("FIELDMAP", "GROUP", nullptr, map) != 9);
+        QCOMPARE(Host::instance().journal().size(), written ? 1 : 0);
+        QCOMPARE(Host::instance().appLockDepth(), 0);
+        QCOMPARE(Host::instance().undoDepth(), 0);
+    }
+
+    void failedReadShowsAnEmptyCell()
+    {
+        models::FieldStaticAreaModel model(nullptr);
+        const QModelIndex group = model.index(0, models::FieldStaticAreaModel::Column_Group);
+        const QString shown = model.data(group).toString();
+        QVERIFY(!shown.isEmpty());
+        Host::instance().failNext(Host::Fault::StyleRead, 1);
+        QCOMPARE(model.data(group).toString(), QString());
+        QCOMPARE(model.data(group).toString(), shown);
     }
 };
 

@@ -92,6 +92,9 @@ void SkipAction::writeDrawAll()
         skipMode.get(mode, map);
         (mode == SkipMode_ByFrameUnits ? byDistance : byIndex).add(map);
     }
+    // Sets the host could not make whole would leave maps out of the write.
+    if (byIndex.size() + byDistance.size() != maps.size())
+        return;
     AppLock lock(ImplicitMacroRecording_Off);
     UndoStateGuard undoStep(6);
     bool written = false;

@@ -68,10 +68,17 @@ bool EditTarget::isForCurrentFrame() const
 toolbox::Set EditTarget::mapsOf(const SelectedRows::Runs& rows)
 {
     toolbox::Set maps;
+    int rowCount = 0;
     for (const SelectedRows::Run& run : rows) {
+        rowCount += run.last - run.first + 1;
         for (int row = run.first; row <= run.last; ++row)
             maps.add(row + 1);
     }
+    // The host may fail to allocate the set, losing members: a write to part of the maps is
+    // not what the user asked for, and the host may take an empty set for every map, so the
+    // callers get an empty set and write nothing.
+    if (maps.size() != rowCount)
+        return toolbox::Set();
     return maps;
 }
 

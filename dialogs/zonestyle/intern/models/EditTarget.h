@@ -35,7 +35,7 @@ public:
     void followSelection(const QItemSelectionModel* selection);
 
     ModelAbstract* model() const { return m_model; }
-    // The maps of table rows (row r is map r + 1).
+    // The maps of table rows (row r is map r + 1); empty when the host could not hold them all.
     static toolbox::Set mapsOf(const uicontrols::SelectedRows::Runs& rows);
 
     // The rows to write now; empty as cellsToWrite is.
