@@ -4,6 +4,7 @@
 
 #include "dialogs/fontselect/TextHeight.h"
 #include "dialogs/fontselect/intern/FontFamilies.h"
+#include "dialogs/fontselect/intern/HeightValidator.h"
 #include "dialogs/fontselect/intern/TextShapeStyle.h"
 #include "dialogs/fontselect/intern/UnacceptableInputWatcher.h"
 
@@ -12,12 +13,10 @@
 #include <kxsdkdialogs_common_qt/LaunchHelpAction.h>
 #include <kxtoolbox/CheckedStyleValue.h>
 
-#include <QDoubleValidator>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QStringListModel>
 
-#include <cmath>
 
 namespace kestrix::sdk::ui::dialogs {
 
@@ -34,16 +33,6 @@ constexpr double AxisPercentStep = 1.0;
 QString formattedHeight(double height)
 {
     return QStringLiteral("%1").arg(height, 0, 'g', -1);
-}
-
-// The list shows heights in the C locale; users may also type them in their own.
-bool parseHeight(const QString& text, const QLocale& userLocale, double& height)
-{
-    bool parsed = false;
-    height = text.toDouble(&parsed);
-    if (!parsed)
-        height = userLocale.toDouble(text.trimmed(), &parsed);
-    return parsed && std::isfinite(height);
 }
 
 bool isWithin(const QWidget& widget, const QWidget& ancestor)
@@ -209,7 +198,8 @@ void FontSelectDialog::Private::setTextHeightFromString(const QString& text)
     if (text == formattedHeight(textHeight.height()))
         return;
     double height = 0.0;
-    if (parseHeight(text, ui.fontSelectModal_PointFrameHeight_CmbBox1Text->locale(), height)
+    // The list shows heights in the C locale; users may also type them in their own.
+    if (fontselect::intern::HeightValidator::read(text, ui.fontSelectModal_PointFrameHeight_CmbBox1Text->locale(), height)
         && textHeight.isValidHeight(height))
         textHeight.setHeight(height);
     else
@@ -234,7 +224,7 @@ FontSelectDialog::FontSelectDialog(QWidget& parent, const toolbox::StringList& k
     d->ui.fontSelectModal_Font_CmbBox->setModel(d->fontFamilies);
 
     QComboBox* sizes = d->ui.fontSelectModal_PointFrameHeight_CmbBox1Text;
-    sizes->setValidator(new QDoubleValidator(sizes));
+    sizes->setValidator(new fontselect::intern::HeightValidator(sizes->locale(), sizes));
     // Completing "1" to the listed "10" would turn a typed height into another one.
     sizes->setCompleter(nullptr);
     // textActivated also reports the user choosing the item already shown, which need not be

@@ -779,6 +779,9 @@ void TestFontSelectDialog::badInputKeepsTheHeightOrTakesAnAllowedOne_data()
         row("zero") << int(field.units) << QStringLiteral("0") << false << false << field.old;
         row("huge") << int(field.units) << QStringLiteral("1e400") << false << false << field.old;
         row("german decimal comma") << int(field.units) << QStringLiteral("12,5") << false << true << 12.5;
+        // The list writes heights with a point, so a point is a decimal point for every user.
+        row("german user's decimal point") << int(field.units) << QStringLiteral("12.5") << false << true << 12.5;
+        row("german user's small height") << int(field.units) << QStringLiteral("0.75") << false << true << 0.75;
         row("10000 digits") << int(field.units) << manyDigits << true << false << field.old;
         row("10000 letters") << int(field.units) << manyLetters << true << false << field.old;
         row("10000 characters after a number") << int(field.units) << manyMixed << true << false << field.old;
