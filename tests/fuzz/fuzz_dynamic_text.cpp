@@ -141,11 +141,17 @@ void checkCodeInsertion(std::size_t codeIndex, int start, int length, const std:
         KX_FUZZ_CHECK(after == before, "the text changed without a code");
         return;
     }
-    // The selection as the editor must take it: within the text.
-    const qsizetype from = std::clamp<qsizetype>(start, 0, before.size());
-    const qsizetype count = std::clamp<qsizetype>(length, 0, before.size() - from);
+    // The selection as the editor must take it: within the text, and never between the two
+    // halves of a character.
+    const auto boundary = [&before](qsizetype position) {
+        return position > 0 && position < before.size() && before.at(position).isLowSurrogate() ? position - 1
+                                                                                                : position;
+    };
+    const qsizetype begin = std::clamp<qsizetype>(start, 0, before.size());
+    const qsizetype from = boundary(begin);
+    const qsizetype to = boundary(std::clamp<qsizetype>(begin + length, begin, before.size()));
     const QString code = QString::fromLatin1(Codes[codeIndex]);
-    const QString expected = before.left(from) + code + before.mid(from + count);
+    const QString expected = before.left(from) + code + before.mid(to);
     KX_FUZZ_CHECK(after == expected, "start %d, length %d: \"%s\" instead of \"%s\"", start, length, qPrintable(after),
                   qPrintable(expected));
     KX_FUZZ_CHECK(editor.selectionStart()->value() == from + code.size(), "cursor at %d after a code at %lld",
