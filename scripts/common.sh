@@ -8,7 +8,7 @@ KX_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # their German texts.
 KX_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev libgl-dev libboost-dev
              fonts-dejavu-core pkg-config qt6-image-formats-plugins libcairo2-dev librsvg2-dev libavformat-dev
-             libavcodec-dev libavutil-dev libswscale-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
+             libavcodec-dev libavutil-dev libswscale-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n locales)
 
 kx_install_missing_packages() {
     local missing=()
@@ -28,6 +28,24 @@ kx_install_missing_packages() {
     fi
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# The tests also run in German (decimal comma), with the C library's locale too: the locale
+# must exist for setlocale to take it.
+kx_ensure_german_locale() {
+    if locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+        return 0
+    fi
+    local sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo="sudo"
+    fi
+    echo "Generating the locale de_DE.UTF-8 for the tests"
+    $sudo sed -i 's/^# *de_DE.UTF-8 UTF-8/de_DE.UTF-8 UTF-8/' /etc/locale.gen
+    if ! grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen; then
+        echo 'de_DE.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+    fi
+    $sudo locale-gen >/dev/null
 }
 
 # kx_build BUILD_DIR BUILD_TYPE [extra cmake arguments...]
