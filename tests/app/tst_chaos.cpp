@@ -74,6 +74,9 @@ constexpr int DefaultSteps = 1000;
 constexpr int RememberedSteps = 20;
 // A step that runs longer has hung in an event loop nobody answers.
 constexpr qint64 StepTimeLimitMs = 60000;
+// Dialogs made on first use (one instance each) and Qt's own windows; more means that windows
+// shown once are kept.
+constexpr int WindowsThatMayCome = 40;
 
 quint64 environmentNumber(const char* name, quint64 fallback)
 {
@@ -253,6 +256,7 @@ private:
     double m_seconds = 0.0;
     QElapsedTimer m_stepClock;
     QTimer m_watchdog;
+    int m_windowsAtStart = -1;
     // Label Points shows what it last read; after a step in which a read or write was refused
     // it may show something else until it reads everything again, as a step that sets
     // m_labelsReread makes it do.
@@ -410,6 +414,13 @@ QString ChaosRun::checkInvariants()
         return QStringLiteral("a popup is still open: %1").arg(QLatin1String(popup->metaObject()->className()));
     if (QWidget* modal = QApplication::activeModalWidget())
         return QStringLiteral("a modal window is still open: %1").arg(modal->windowTitle());
+    const int windows = int(QApplication::topLevelWidgets().size());
+    if (m_windowsAtStart < 0)
+        m_windowsAtStart = windows;
+    if (windows > m_windowsAtStart + WindowsThatMayCome)
+        return QStringLiteral("%1 windows exist, %2 did at the start: popups or prompts pile up")
+            .arg(windows)
+            .arg(m_windowsAtStart);
     const QStringList modelWarnings = ModelTestWarnings::take();
     if (!modelWarnings.isEmpty())
         return QStringLiteral("the model tester warned: ") + modelWarnings.join(QStringLiteral(" | "));
@@ -607,18 +618,30 @@ void ChaosRun::changeMapsThroughTheKernel()
 // What another part of the host may do at any moment, also while a dialog waits for its user.
 QString ChaosRun::kernelChange()
 {
-    switch (m_random.below(8)) {
+    switch (m_random.below(10)) {
     case 0: {
+        const QString scene = m_random.oneIn(4) ? QStringLiteral("field2d:2") : QStringLiteral("xy:3");
+        return QStringLiteral("load the generated scene %1: %2")
+            .arg(scene)
+            .arg(Host::instance().loadGeneratedScene(scene));
+    }
+    case 1: {
+        const int code =
+            m_random.of(std::vector<int>{StateChange_VarName, StateChange_CompleteReset, StateChange_CurrentFrame});
+        TestStateChangeEvent::send(code);
+        return QStringLiteral("notify state change %1").arg(code);
+    }
+    case 2: {
         const int frames = int(Host::instance().framesOfCurrentPage().size());
         const int frame = m_random.upTo(std::max(frames, 1));
         return QStringLiteral("switch to frame %1: %2").arg(frame).arg(Host::instance().setCurrentFrame(frame));
     }
-    case 1: {
+    case 3: {
         const bool undone = m_random.oneIn(2);
         const bool done = undone ? Host::instance().undo() : Host::instance().redo();
         return QStringLiteral("%1: %2").arg(undone ? QStringLiteral("undo") : QStringLiteral("redo")).arg(done);
     }
-    case 2: {
+    case 4: {
         const int plotType = m_random.of(
             std::vector<int>{PlotType_Cartesian3D, PlotType_Cartesian2D, PlotType_XYLine, PlotType_PolarLine});
         return QStringLiteral("plot type %1: code %2")

@@ -141,7 +141,7 @@ void RandomUserAnswers::answer(QWidget& window)
     if (auto* menu = qobject_cast<QMenu*>(&window))
         what = answerMenu(*menu);
     else if (window.windowType() == Qt::Popup && !qobject_cast<QDialog*>(&window))
-        what = dismiss(window);
+        what = answerDropDown(window);
     else if (window.windowType() == Qt::Popup)
         what = answerPopup(window);
     else
@@ -163,6 +163,19 @@ QString RandomUserAnswers::answerMenu(QMenu& menu)
     menu.setActiveAction(chosen);
     QTest::keyClick(&menu, Qt::Key_Return);
     return QStringLiteral("chose \"%1\"").arg(text);
+}
+
+// A combo box's list of choices, or any other popup of Qt's own.
+QString RandomUserAnswers::answerDropDown(QWidget& popup)
+{
+    auto* list = popup.findChild<QAbstractItemView*>();
+    const int rows = list && list->model() ? list->model()->rowCount() : 0;
+    if (rows == 0 || m_pick(4) == 0)
+        return dismiss(popup);
+    const int row = m_pick(rows);
+    list->setCurrentIndex(list->model()->index(row, 0));
+    QTest::keyClick(list, Qt::Key_Return);
+    return QStringLiteral("chose row %1, Return").arg(row);
 }
 
 // The table's popups: a text field, a list or a combo box, each taking Return.

@@ -41,6 +41,7 @@ private:
     void answer(QWidget& window);
     QString answerMenu(QMenu& menu);
     QString answerPopup(QWidget& popup);
+    QString answerDropDown(QWidget& popup);
     QString answerDialog(QWidget& window);
     QString chooseFile(QDialog& chooser);
     QString dismiss(QWidget& window);
