@@ -187,6 +187,8 @@ void StyleTableView::setModel(models::ModelAbstract* model, int tabIndex)
     fitColumnWidths(false);
     d->sectionCountConnection = connect(verticalHeader(), &QHeaderView::sectionCountChanged, this,
                                         &StyleTableView::sectionCountChanged);
+    // The row measure of the minimum size may have stood in for the new model's rows.
+    updateGeometry();
 }
 
 void StyleTableView::setModel(QAbstractItemModel* model)
@@ -436,7 +438,14 @@ QSize StyleTableView::minimumSizeHint() const
 {
     const QAbstractItemModel* shown = model();
     const int rows = shown ? shown->rowCount() : 0;
-    return QSize(1, rows > 0 ? 6 * sizeHintForRow(0) + 34 : 34);
+    if (rows <= 0)
+        return QSize(1, 34);
+    // While the table passes to another model, the new model's header may already be in
+    // place: Qt's measure of a row then walks the header's columns over a model that lacks
+    // them and may never stop. The default row height serves until the two agree.
+    const int rowHeight =
+        horizontalHeader()->model() == shown ? sizeHintForRow(0) : verticalHeader()->defaultSectionSize();
+    return QSize(1, 6 * rowHeight + 34);
 }
 
 bool StyleTableView::eventFilter(QObject* watched, QEvent* event)
