@@ -83,7 +83,8 @@ DynamicLineMapTextEditPropertiesManager::codeList() const
 
 // The positions are those of the line edit, which counts in QString units; counting bytes of
 // the UTF-8 text would cut names such as "Δp über Zone 2" apart. A position left over from
-// an older text is brought back into the text rather than trusted.
+// an older text is brought back into the text rather than trusted, and off the middle of a
+// character that takes two units, whose half left alone would turn into a replacement character.
 bool DynamicLineMapTextEditPropertiesManager::insertCode()
 {
     const std::set<std::string> codes = m_selectedCodes->value();
@@ -91,9 +92,16 @@ bool DynamicLineMapTextEditPropertiesManager::insertCode()
         return false;
     const QString code = QString::fromStdString(*codes.begin());
     QString text = QString::fromStdString(m_text->value());
-    const qsizetype start = std::clamp<qsizetype>(m_selectionStart->value(), 0, text.size());
-    const qsizetype length = std::clamp<qsizetype>(m_selectionLength->value(), 0, text.size() - start);
-    text.replace(start, length, code);
+    const auto onCharacterBoundary = [&text](qsizetype position) {
+        const bool splitsPair = position > 0 && position < text.size() && text.at(position).isLowSurrogate()
+                                && text.at(position - 1).isHighSurrogate();
+        return splitsPair ? position - 1 : position;
+    };
+    const qsizetype begin = std::clamp<qsizetype>(m_selectionStart->value(), 0, text.size());
+    const qsizetype start = onCharacterBoundary(begin);
+    const qsizetype end =
+        onCharacterBoundary(std::clamp<qsizetype>(begin + qsizetype(m_selectionLength->value()), begin, text.size()));
+    text.replace(start, end - start, code);
     m_text->setValue(text.toStdString());
     m_selectionStart->setValue(static_cast<int>(start + code.size()));
     m_selectionLength->setValue(0);

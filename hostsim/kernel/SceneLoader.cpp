@@ -296,6 +296,14 @@ private:
             zone.iMax = optionalIndex(object, place, "imax");
             zone.jMax = optionalIndex(object, place, "jmax");
             zone.kMax = optionalIndex(object, place, "kmax");
+            // The node count is their product: beyond the nodes a finite-element zone may have,
+            // it would soon no longer fit the kernel's integers.
+            if (zone.jMax * zone.kMax > MaxIndex / zone.iMax)
+                fail(place, QStringLiteral("expected at most %1 nodes (imax x jmax x kmax), got %2 x %3 x %4")
+                                .arg(MaxIndex)
+                                .arg(zone.iMax)
+                                .arg(zone.jMax)
+                                .arg(zone.kMax));
         } else {
             checkKeys(object, place, {"name", "ordered", "nodes", "elements", "connectivity", "volume", "values"});
             for (const char* key : {"nodes", "elements"}) {

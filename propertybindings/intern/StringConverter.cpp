@@ -2,9 +2,11 @@
 
 #include <exception/ExceptionBase.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <memory>
 #include <sstream>
+#include <type_traits>
 #include <typeinfo>
 #include <utility>
 
@@ -29,15 +31,41 @@ std::string typeName(const std::type_info& type)
     return type.name();
 }
 
+template <typename Number>
+bool read(const std::string& text, Number& value)
+{
+    std::stringstream stream(text);
+    stream >> std::noskipws >> value;
+    return !stream.fail();
+}
+
+// The stream takes an exponent mark into a number and then refuses "2e" or "2e+x" for want
+// of exponent digits, although "2" is a number followed by other text like any other.
+std::string withoutIncompleteExponent(const std::string& text)
+{
+    const std::size_t mark = text.find_first_of("eE");
+    if (mark == std::string::npos)
+        return text;
+    std::size_t digit = mark + 1;
+    if (digit < text.size() && (text[digit] == '+' || text[digit] == '-'))
+        ++digit;
+    if (digit < text.size() && std::isdigit(static_cast<unsigned char>(text[digit])))
+        return text;
+    return text.substr(0, mark);
+}
+
 } // namespace
 
 template <typename Number>
 Number StringConverter::toNumber() const
 {
-    std::stringstream stream(m_text);
     Number value{};
-    stream >> std::noskipws >> value;
-    if (stream.fail())
+    bool converted = read(m_text, value);
+    if (!converted && std::is_floating_point_v<Number>) {
+        const std::string shortened = withoutIncompleteExponent(m_text);
+        converted = shortened.size() < m_text.size() && read(shortened, value);
+    }
+    if (!converted)
         throw InvalidArgumentException("Cannot convert \"" + m_text + "\" to " + typeName(typeid(Number)));
     return value;
 }

@@ -227,6 +227,11 @@ void TestKernelScenes::malformedSceneIsRefusedAndPreviousKept_data()
         "\"jmax\": \"8\"") << "pages[0].frames[0].zones[0].jmax: expected an integer from 1 to 100000000, got \"8\"";
     QTest::newRow("zero size") << malformed("\"imax\": 5", "\"imax\": 0")
                                << "pages[0].frames[0].zones[1].imax: expected an integer from 1 to 100000000, got 0";
+    QTest::newRow("too many nodes")
+        << malformed("\"imax\": 10, \"jmax\": 8, \"kmax\": 4",
+                     "\"imax\": 100000000, \"jmax\": 100000000, \"kmax\": 100000000")
+        << "pages[0].frames[0].zones[0]: expected at most 100000000 nodes (imax x jmax x kmax), got 100000000 x "
+           "100000000 x 100000000";
     QTest::newRow("flat volume")
         << malformed("\"kmax\": 1 }", "\"kmax\": 1, \"volume\": true }")
         << "pages[0].frames[0].zones[1].volume: an ordered volume zone needs imax, jmax and kmax above 1";

@@ -36,6 +36,7 @@ private Q_SLOTS:
     void refusesIntegers();
     void shortsKeepTheirRange();
     void doubles();
+    void aNumberBeforeAnIncompleteExponentIsANumber();
     void textIsCopiedAsItIs();
 };
 
@@ -91,6 +92,20 @@ void TestStringConverter::doubles()
     QCOMPARE(StringConverter("2.5 cm").toDouble(), 2.5);
     QCOMPARE(refusal([] { StringConverter(" 1.5").toDouble(); }), QStringLiteral("Cannot convert \" 1.5\" to double"));
     QCOMPARE(refusal([] { StringConverter("x1").toDouble(); }), QStringLiteral("Cannot convert \"x1\" to double"));
+}
+
+// "2e" is the number 2 followed by a letter, as "2x" is; only the exponent's digits make it
+// part of the number.
+void TestStringConverter::aNumberBeforeAnIncompleteExponentIsANumber()
+{
+    QCOMPARE(StringConverter("2e").toDouble(), 2.0);
+    QCOMPARE(StringConverter("2.5E+").toDouble(), 2.5);
+    QCOMPARE(StringConverter("-3e-x").toDouble(), -3.0);
+    QCOMPARE(StringConverter("2e").toInt(), 2);
+    QCOMPARE(StringConverter("4e1x").toDouble(), 40.0);
+    QCOMPARE(refusal([] { StringConverter("e5").toDouble(); }), QStringLiteral("Cannot convert \"e5\" to double"));
+    QCOMPARE(refusal([] { StringConverter("1e999").toDouble(); }),
+             QStringLiteral("Cannot convert \"1e999\" to double"));
 }
 
 void TestStringConverter::textIsCopiedAsItIs()

@@ -101,6 +101,7 @@ private Q_SLOTS:
     void cleanup();
 
     void insertingReplacesAStalePartClampedIntoTheText();
+    void aStalePartNeverSplitsACharacterOfTwoUnits();
     void insertingWithoutAChosenCodeChangesNothing();
 
     void opensWithTheWholeNameSelectedWhichAnInsertReplaces();
@@ -164,6 +165,23 @@ void TestDynamicLineMapTextEditDialog::insertingReplacesAStalePartClampedIntoThe
     manager.selectionStart()->setValue(100);
     QVERIFY(manager.insertCode());
     QCOMPARE(manager.text()->value(), std::string("&M#&o&M#&&M#&"));
+}
+
+// "😀" takes two units of the line edit's text; a stale position between them moves before it.
+void TestDynamicLineMapTextEditDialog::aStalePartNeverSplitsACharacterOfTwoUnits()
+{
+    DynamicLineMapTextEditPropertiesManager manager("a\U0001F600b");
+    manager.selectedCodes()->setValue({"&M#&"});
+    manager.selectionStart()->setValue(2);
+    QVERIFY(manager.insertCode());
+    QCOMPARE(manager.text()->value(), std::string("a&M#&\U0001F600b"));
+    QCOMPARE(manager.selectionStart()->value(), 5);
+
+    manager.selectionStart()->setValue(6);
+    manager.selectionLength()->setValue(1);
+    QVERIFY(manager.insertCode());
+    QCOMPARE(manager.text()->value(), std::string("a&M#&&M#&b"));
+    QCOMPARE(manager.selectionStart()->value(), 9);
 }
 
 void TestDynamicLineMapTextEditDialog::insertingWithoutAChosenCodeChangesNothing()
