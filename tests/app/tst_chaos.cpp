@@ -49,6 +49,7 @@
 #include <map>
 #include <memory>
 #include <random>
+#include <set>
 #include <unistd.h>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -227,10 +228,16 @@ private:
     // Label Points.
     void switchLabels();
     void useLabelPointsControl();
+    // What the host may do with the dialogs themselves.
+    void destroyDialog();
+    void offerMappingTabs();
+    QString destroyADialog();
 
     ZoneStyleDialog* zoneStyle() const;
     LabelPointsDialog* labelPoints() const;
     QTableView* styleTable() const;
+    // The tabs of Zone Style's tab widget for the current plot.
+    int shownTabs() const;
     // Opens Zone Style through the menu when it is not shown; false when it could not be.
     bool ensureZoneStyle();
     bool ensureLabelPoints();
@@ -311,6 +318,8 @@ QString ChaosRun::run()
         {6, &Run::useMapTool},
         {4, &Run::switchLabels},
         {5, &Run::useLabelPointsControl},
+        {1, &Run::destroyDialog},
+        {1, &Run::offerMappingTabs},
     };
     int totalWeight = 0;
     for (const Step& step : steps)
@@ -431,7 +440,8 @@ QString ChaosRun::checkInvariants()
     // show; opened for such a frame, they stay until then.
     if (!isFieldPlot(plotType) && !isLinePlot(plotType))
         return {};
-    if (ZoneStyleDialog* dialog = zoneStyle(); dialog && dialog->isVisible()) {
+    // The host may offer only mapping tabs that the plot does not show: then there is no table.
+    if (ZoneStyleDialog* dialog = zoneStyle(); dialog && dialog->isVisible() && shownTabs() > 0) {
         QTableView* table = styleTable();
         if (!table)
             return QStringLiteral("Zone Style shows no table");
@@ -496,7 +506,9 @@ QString ChaosRun::checkInvariants()
 
 void ChaosRun::watchModel(QAbstractItemModel* model)
 {
-    if (m_modelTesters.count(model) == 0)
+    // A dialog made anew may have its models where a destroyed one had them.
+    const auto tester = m_modelTesters.find(model);
+    if (tester == m_modelTesters.end() || tester->second->model() != model)
         m_modelTesters[model] =
             std::make_unique<QAbstractItemModelTester>(model, QAbstractItemModelTester::FailureReportingMode::Warning);
 }
@@ -535,6 +547,15 @@ QTableView* ChaosRun::styleTable() const
             return table;
     }
     return nullptr;
+}
+
+int ChaosRun::shownTabs() const
+{
+    for (QTabWidget* tabs : zoneStyle()->findChildren<QTabWidget*>()) {
+        if (tabs->isVisible())
+            return tabs->count();
+    }
+    return 0;
 }
 
 bool ChaosRun::triggerMenuEntry(const QString& objectName)
@@ -626,6 +647,8 @@ QString ChaosRun::kernelChange()
             .arg(Host::instance().loadGeneratedScene(scene));
     }
     case 1: {
+        if (m_random.oneIn(4))
+            return destroyADialog();
         const int code =
             m_random.of(std::vector<int>{StateChange_VarName, StateChange_CompleteReset, StateChange_CurrentFrame});
         TestStateChangeEvent::send(code);
@@ -1099,6 +1122,44 @@ void ChaosRun::switchLabels()
     describe(QStringLiteral("click %1 (%2)")
                  .arg(toggle->objectName(), toggle->isChecked() ? QStringLiteral("on") : QStringLiteral("off")));
     QTest::mouseClick(toggle, Qt::LeftButton, {}, QPoint(4, toggle->height() / 2));
+}
+
+void ChaosRun::destroyDialog()
+{
+    describe(destroyADialog());
+}
+
+// The owner destroys a dialog as Qt owners do, once control is back in the event loop that
+// asked; the next opening makes a new one.
+QString ChaosRun::destroyADialog()
+{
+    QDialog* dialog = m_random.oneIn(2) ? static_cast<QDialog*>(zoneStyle()) : static_cast<QDialog*>(labelPoints());
+    if (!dialog)
+        return QStringLiteral("destroy a dialog: it was not made");
+    const QString name = QString::fromLatin1(dialog->metaObject()->className());
+    dialog->deleteLater();
+    return QStringLiteral("destroy %1").arg(name);
+}
+
+void ChaosRun::offerMappingTabs()
+{
+    std::set<kestrix::sdk::ui::dialogs::MappingStyleTab_e> tabs;
+    if (m_random.oneIn(3)) {
+        tabs = ZoneStyleDialog::defaultAvailableMappingTabs();
+    } else {
+        for (int tab = kestrix::sdk::ui::dialogs::MappingStyleTab_Definitions;
+             tab <= kestrix::sdk::ui::dialogs::MappingStyleTab_Indices; ++tab) {
+            if (m_random.oneIn(2))
+                tabs.insert(static_cast<kestrix::sdk::ui::dialogs::MappingStyleTab_e>(tab));
+        }
+        if (tabs.empty())
+            tabs.insert(static_cast<kestrix::sdk::ui::dialogs::MappingStyleTab_e>(m_random.below(7)));
+    }
+    QStringList names;
+    for (const auto tab : tabs)
+        names.append(QString::number(int(tab)));
+    describe(QStringLiteral("offer the mapping tabs {%1}").arg(names.join(QLatin1Char(','))));
+    ZoneStyleDialog::setAvailableMappingStyleTabs(tabs);
 }
 
 // Any control of Label Points a user can reach: buttons (some open the font, number format
