@@ -33,6 +33,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
@@ -264,6 +265,10 @@ private:
     QElapsedTimer m_stepClock;
     QTimer m_watchdog;
     int m_windowsAtStart = -1;
+    // The dialogs write per-map settings to the maps they name; a write naming none reaches
+    // every map. The run's own host changes may do so when a set could not be made.
+    bool m_inKernelChange = false;
+    QStringList m_writesToEveryMap;
     // Label Points shows what it last read; after a step in which a read or write was refused
     // it may show something else until it reads everything again, as a step that sets
     // m_labelsReread makes it do.
@@ -285,6 +290,11 @@ ChaosRun::ChaosRun(quint64 seed, int steps) : m_seed(seed), m_steps(steps), m_ra
         qFatal("step %d ran longer than %lld ms", m_step, StepTimeLimitMs);
     });
     m_watchdog.start();
+    QObject::connect(&Host::instance(), &Host::journalAppended, &m_window, [this](const QString& line) {
+        const bool perMap = line.startsWith(QLatin1String("FIELDMAP ")) || line.startsWith(QLatin1String("LINEMAP "));
+        if (!m_inKernelChange && perMap && line.contains(QLatin1String(" objects=all ")))
+            m_writesToEveryMap.append(line);
+    });
 }
 
 QString ChaosRun::run()
@@ -430,6 +440,8 @@ QString ChaosRun::checkInvariants()
         return QStringLiteral("%1 windows exist, %2 did at the start: popups or prompts pile up")
             .arg(windows)
             .arg(m_windowsAtStart);
+    if (!m_writesToEveryMap.isEmpty())
+        return QStringLiteral("a dialog wrote to every map: ") + m_writesToEveryMap.join(QStringLiteral(" | "));
     const QStringList modelWarnings = ModelTestWarnings::take();
     if (!modelWarnings.isEmpty())
         return QStringLiteral("the model tester warned: ") + modelWarnings.join(QStringLiteral(" | "));
@@ -639,6 +651,7 @@ void ChaosRun::changeMapsThroughTheKernel()
 // What another part of the host may do at any moment, also while a dialog waits for its user.
 QString ChaosRun::kernelChange()
 {
+    const QScopedValueRollback<bool> inKernelChange(m_inKernelChange, true);
     switch (m_random.below(10)) {
     case 0: {
         const QString scene = m_random.oneIn(4) ? QStringLiteral("field2d:2") : QStringLiteral("xy:3");
