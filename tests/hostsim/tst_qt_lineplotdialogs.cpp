@@ -22,6 +22,8 @@
 #include "support/ModalDialogAnswerer.h"
 
 #include <functional>
+#include <memory>
+#include <tuple>
 
 using kestrix::dialogs::lineplot::CurveFitSettingsDialog;
 using kestrix::dialogs::lineplot::LineMapCreateDialog;
@@ -85,6 +87,8 @@ private slots:
 
     void lineMapCreateOffersTheFramesZonesAndVariables();
     void lineMapCreateMakesOneUndoableMap();
+    void lineMapCreateWithoutASetForTheNewMapChangesNoOtherMap_data();
+    void lineMapCreateWithoutASetForTheNewMapChangesNoOtherMap();
     void lineMapCreateCancelledCreatesNothing();
 };
 
@@ -267,6 +271,45 @@ void TestLinePlotDialogs::lineMapCreateMakesOneUndoableMap()
     QCOMPARE(host.undoStepCount(), stepsBefore + 1);
     QVERIFY(host.undo());
     QCOMPARE(VexUtilLineMapGetCount(), 2);
+}
+
+// The host could not make the set that names the new map: its assignment is left undone, as
+// the message then says, rather than written to every map.
+void TestLinePlotDialogs::lineMapCreateWithoutASetForTheNewMapChangesNoOtherMap_data()
+{
+    QTest::addColumn<int>("failures");
+    for (int failures = 1; failures <= 4; ++failures)
+        QTest::addRow("%d", failures) << failures;
+}
+
+void TestLinePlotDialogs::lineMapCreateWithoutASetForTheNewMapChangesNoOtherMap()
+{
+    QFETCH(int, failures);
+    Host& host = Host::instance();
+    host.clearJournal();
+    LineMapCreateDialog& dialog = LineMapCreateDialog::getInstance(nullptr);
+    std::unique_ptr<ModalDialogAnswerer> message;
+    ModalDialogAnswerer answer([&](QWidget& modal) {
+        message = std::make_unique<ModalDialogAnswerer>([](QWidget& box) { static_cast<QDialog&>(box).accept(); });
+        host.failNext(Host::Fault::SetAllocation, failures);
+        okButton(modal)->click();
+    });
+    dialog.launch();
+    host.clearFailures();
+    QCOMPARE(VexUtilLineMapGetCount(), 3);
+    using kestrix::toolbox::CheckedStyleValue;
+    for (const auto& [map, expectedZone, expectedY] : {std::tuple{1, 1, 2}, std::tuple{2, 3, 3}}) {
+        int zone = 0;
+        int yVar = 0;
+        QVERIFY(CheckedStyleValue::returnCodeOk(CheckedStyleValue("LINEMAP", "ASSIGN", "ZONE").get(zone, map)));
+        QVERIFY(CheckedStyleValue::returnCodeOk(CheckedStyleValue("LINEMAP", "ASSIGN", "YAXISVAR").get(yVar, map)));
+        QCOMPARE(zone, expectedZone);
+        QCOMPARE(yVar, expectedY);
+    }
+    for (const QString& line : host.journal())
+        QVERIFY2(!line.contains(QLatin1String("objects=all")), qPrintable(line));
+    QCOMPARE(host.appLockDepth(), 0);
+    QCOMPARE(host.undoDepth(), 0);
 }
 
 void TestLinePlotDialogs::lineMapCreateCancelledCreatesNothing()

@@ -93,6 +93,9 @@ CreateResult LineMapCreateDialog::Private::createMap() const
         return CreateResult::NotCreated;
     toolbox::Set newMap;
     newMap.add(VexUtilLineMapGetCount());
+    // A set the host could not make names no map, and a write to it would reach every map.
+    if (!newMap.contains(VexUtilLineMapGetCount()))
+        return CreateResult::NotAssigned;
     bool assigned = toolbox::StyleValue::returnCodeOk(
         toolbox::CheckedStyleValue("LINEMAP", "ASSIGN", "ZONE").set(zone, &newMap));
     assigned = toolbox::StyleValue::returnCodeOk(
