@@ -47,10 +47,13 @@
 #include <cstdio>
 #include <cstring>
 #include <deque>
+#include <limits>
 #include <map>
 #include <memory>
+#include <optional>
 #include <random>
 #include <set>
+#include <utility>
 #include <unistd.h>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -248,6 +251,10 @@ private:
     static int pendingStyleFaults();
     kestrix::toolbox::Set randomMaps(int count);
     QPoint scrolledTo(QTableView* table, int row, int column);
+    // A random cell of the table among its first `columnLimit` columns; none, with the step
+    // described, when the table is empty.
+    std::optional<std::pair<int, int>> randomCell(QTableView* table, const QString& action,
+                                                  int columnLimit = std::numeric_limits<int>::max());
 
     quint64 m_seed;
     int m_steps;
@@ -967,19 +974,16 @@ void ChaosRun::clickRows()
         return;
     QTableView* table = styleTable();
     const int rows = table->model()->rowCount();
-    const int columns = table->model()->columnCount();
     if (m_random.oneIn(8)) {
         describe(QStringLiteral("Ctrl+A in the table"));
         table->setFocus();
         QTest::keyClick(table, Qt::Key_A, Qt::ControlModifier);
         return;
     }
-    if (rows == 0 || columns == 0) {
-        describe(QStringLiteral("click a row: the table has none"));
+    const auto cell = randomCell(table, QStringLiteral("click a row"), 2);
+    if (!cell)
         return;
-    }
-    const int row = m_random.below(rows);
-    const int column = m_random.below(std::min(columns, 2));
+    const auto [row, column] = *cell;
     const std::vector<std::pair<Qt::KeyboardModifiers, QString>> modifiers{
         {Qt::NoModifier, QStringLiteral("click")},
         {Qt::ControlModifier, QStringLiteral("Ctrl-click")},
@@ -989,19 +993,27 @@ void ChaosRun::clickRows()
     QTest::mouseClick(table->viewport(), Qt::LeftButton, modifier, scrolledTo(table, row, column));
 }
 
+std::optional<std::pair<int, int>> ChaosRun::randomCell(QTableView* table, const QString& action, int columnLimit)
+{
+    const int rows = table->model()->rowCount();
+    const int columns = table->model()->columnCount();
+    if (rows == 0 || columns == 0) {
+        describe(action + QStringLiteral(": the table has no rows"));
+        return std::nullopt;
+    }
+    const int row = m_random.below(rows);
+    return std::pair{row, m_random.below(std::min(columns, columnLimit))};
+}
+
 void ChaosRun::openCellMenu()
 {
     if (!ensureZoneStyle())
         return;
     QTableView* table = styleTable();
-    const int rows = table->model()->rowCount();
-    const int columns = table->model()->columnCount();
-    if (rows == 0 || columns == 0) {
-        describe(QStringLiteral("open a cell's menu: the table has no rows"));
+    const auto cell = randomCell(table, QStringLiteral("open a cell's menu"));
+    if (!cell)
         return;
-    }
-    const int row = m_random.below(rows);
-    const int column = m_random.below(columns);
+    const auto [row, column] = *cell;
     const bool byKey = m_random.oneIn(4);
     describe(QStringLiteral("%1 row %2 column %3 (\"%4\")")
                  .arg(byKey ? QStringLiteral("menu key on") : QStringLiteral("right-click"))
@@ -1023,14 +1035,10 @@ void ChaosRun::editCell()
     if (!ensureZoneStyle())
         return;
     QTableView* table = styleTable();
-    const int rows = table->model()->rowCount();
-    const int columns = table->model()->columnCount();
-    if (rows == 0 || columns == 0) {
-        describe(QStringLiteral("edit a cell: the table has no rows"));
+    const auto cell = randomCell(table, QStringLiteral("edit a cell"));
+    if (!cell)
         return;
-    }
-    const int row = m_random.below(rows);
-    const int column = m_random.below(columns);
+    const auto [row, column] = *cell;
     describe(QStringLiteral("double-click row %1 column %2").arg(row).arg(column));
     const QPointer<QTableView> guard(table);
     TableClicks::doubleClick(table, scrolledTo(table, row, column));
