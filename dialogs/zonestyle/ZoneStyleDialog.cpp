@@ -435,6 +435,10 @@ void ZoneStyleDialog::Private::replaceColumnHeader(uicontrols::TableColumnHeader
     header->setModel(currentModel);
     if (currentHeader && currentHeader != header) {
         currentHeader->saveSectionState();
+        // The view connects every header it is given to itself and never lets go of one it
+        // does not delete: a resting header would go on resizing the view's columns, and each
+        // return to it would add the same connections once more.
+        QObject::disconnect(currentHeader, nullptr, view, nullptr);
         // Keep the old header out of the view's hands: the view deletes headers it owns.
         currentHeader->setParent(&q);
         currentHeader->hide();

@@ -60,6 +60,30 @@ private slots:
         QCOMPARE(view()->horizontalHeader()->count(), view()->model()->columnCount());
     }
 
+    // A table left for another tab keeps its header aside. That header, hidden and at rest,
+    // no longer sizes the columns of the table now shown.
+    void aHeaderAtRestLeavesTheShownTableAlone()
+    {
+        auto* fieldTabs = m_dialog->findChild<QTabWidget*>(QStringLiteral("plotAttr_FD_PageGroup"));
+        QVERIFY(fieldTabs);
+        QVERIFY(fieldTabs->count() > 1);
+        QHeaderView* restingHeader = view()->horizontalHeader();
+        for (int round = 0; round < 3; ++round) {
+            fieldTabs->setCurrentIndex(1);
+            fieldTabs->setCurrentIndex(0);
+        }
+        fieldTabs->setCurrentIndex(1);
+        QHeaderView* shownHeader = view()->horizontalHeader();
+        QVERIFY(shownHeader != restingHeader);
+        QVERIFY(!restingHeader->isVisible());
+
+        shownHeader->resizeSection(1, shownHeader->sectionSize(1) + 57);
+        const int chosenWidth = shownHeader->sectionSize(1);
+        // As a double click on a section's edge would, if the header were in sight.
+        emit restingHeader->sectionHandleDoubleClicked(1);
+        QCOMPARE(shownHeader->sectionSize(1), chosenWidth);
+    }
+
 private:
     QTableView* view() const { return m_dialog->findChild<QTableView*>(); }
 
