@@ -76,10 +76,10 @@ bool isOn(const char* keyword)
     return readSetting<bool>(keyword).value_or(false);
 }
 
-template <typename T> void writeSetting(const char* keyword, T value, const char* subKeyword = nullptr)
+template <typename T> bool writeSetting(const char* keyword, T value, const char* subKeyword = nullptr)
 {
     AppLock lock(ImplicitMacroRecording_Off);
-    labelSetting(keyword, subKeyword).set(value);
+    return toolbox::StyleValue::returnCodeOk(labelSetting(keyword, subKeyword).set(value));
 }
 
 bool isChecked(int state)
@@ -143,6 +143,12 @@ public:
 
     bool labelsShown() const;
     void showVariableValue(const char* typeKeyword, const char* variableKeyword);
+    // What the host refuses to store is not left on show: the dialog shows the host's values again.
+    template <typename T> void write(const char* keyword, T value, const char* subKeyword = nullptr)
+    {
+        if (!writeSetting(keyword, value, subKeyword))
+            updateDataLabelsDialog();
+    }
     void writeVariable(const QComboBox& comboBox, int index, const char* variableKeyword);
     void writeIndexSkip(QLineEdit& field);
     // Runs a dialog of the label's font or number format; what it reports is shown, not thrown.
@@ -373,14 +379,14 @@ void LabelPointsDialog::Private::writeVariable(const QComboBox& comboBox, int in
 {
     const QVariant variable = comboBox.itemData(index);
     if (index >= 0 && variable.isValid())
-        writeSetting(variableKeyword, variable.toInt());
+        write(variableKeyword, variable.toInt());
 }
 
 // A number too large for the host, or no number, gives the stored skip back.
 void LabelPointsDialog::Private::writeIndexSkip(QLineEdit& field)
 {
     if (const std::optional<int> skip = typedSkip(field.text()))
-        writeSetting("INDEXSKIP", *skip);
+        write("INDEXSKIP", *skip);
     else if (const std::optional<int> stored = readSetting<int>("INDEXSKIP"))
         field.setText(QString::number(*stored));
 }
@@ -474,7 +480,7 @@ void LabelPointsDialog::on_dataLabels_ShowFieldNodeLabels_ToggleButton_stateChan
 {
     if (d->updating)
         return;
-    writeSetting("SHOWNODELABELS", isChecked(state));
+    d->write("SHOWNODELABELS", isChecked(state));
     d->setupDataLabelsDialogSensitivity();
 }
 
@@ -482,7 +488,7 @@ void LabelPointsDialog::on_dataLabels_ShowFieldCellLabels_ToggleButton_stateChan
 {
     if (d->updating)
         return;
-    writeSetting("SHOWCELLLABELS", isChecked(state));
+    d->write("SHOWCELLLABELS", isChecked(state));
     d->setupDataLabelsDialogSensitivity();
 }
 
@@ -495,7 +501,7 @@ void LabelPointsDialog::on_dataLabels_ShowXYShowIndex_RadioButton_toggled(bool c
 {
     if (d->updating || !checked)
         return;
-    writeSetting("NODELABELTYPE", 0);
+    d->write("NODELABELTYPE", 0);
     d->setDataLabelsMode();
 }
 
@@ -503,7 +509,7 @@ void LabelPointsDialog::on_dataLabels_ShowFieldCellIndexValue_RadioButton_toggle
 {
     if (d->updating || !checked)
         return;
-    writeSetting("CELLLABELTYPE", 0);
+    d->write("CELLLABELTYPE", 0);
     d->setDataLabelsMode();
 }
 
@@ -523,7 +529,7 @@ void LabelPointsDialog::on_dataLabels_ShowXYShowDepVar_RadioButton_toggled(bool 
 {
     if (d->updating || !checked)
         return;
-    writeSetting("NODELABELTYPE", 1);
+    d->write("NODELABELTYPE", 1);
     d->setDataLabelsMode();
 }
 
@@ -531,7 +537,7 @@ void LabelPointsDialog::on_dataLabels_ShowXYShowPair_RadioButton_toggled(bool ch
 {
     if (d->updating || !checked)
         return;
-    writeSetting("NODELABELTYPE", 2);
+    d->write("NODELABELTYPE", 2);
     d->setDataLabelsMode();
 }
 
@@ -545,7 +551,7 @@ void LabelPointsDialog::on_dataLabels_ShowXYSkipByIndex_RadioButton_toggled(bool
 {
     if (d->updating || !checked)
         return;
-    writeSetting("SKIPMODE", 0);
+    d->write("SKIPMODE", 0);
     d->setupXYSkipping();
 }
 
@@ -553,7 +559,7 @@ void LabelPointsDialog::on_dataLabels_ShowXYSkipByDist_RadioButton_toggled(bool 
 {
     if (d->updating || !checked)
         return;
-    writeSetting("SKIPMODE", 1);
+    d->write("SKIPMODE", 1);
     d->setupXYSkipping();
 }
 
@@ -569,7 +575,7 @@ void LabelPointsDialog::on_dataLabels_ShowXYDistanceSkip_1Text_editingFinished()
         return;
     QLineEdit* field = d->ui.dataLabels_ShowXYDistanceSkip_1Text;
     if (const std::optional<double> typed = typedDistance(field->text()))
-        writeSetting("DISTANCESKIP", *typed);
+        d->write("DISTANCESKIP", *typed);
     else if (const std::optional<double> stored = readSetting<double>("DISTANCESKIP"))
         field->setText(QString::number(*stored, 'g', 6));
 }
@@ -577,14 +583,14 @@ void LabelPointsDialog::on_dataLabels_ShowXYDistanceSkip_1Text_editingFinished()
 void LabelPointsDialog::on_dataLabels_IncludeBox_ToggleButton_stateChanged(int state)
 {
     if (!d->updating)
-        writeSetting("INCLUDEBOX", isChecked(state));
+        d->write("INCLUDEBOX", isChecked(state));
 }
 
 void LabelPointsDialog::on_dataLabels_ColorByZoneMap_ToggleButton_stateChanged(int state)
 {
     if (d->updating)
         return;
-    writeSetting("COLORBYZONEMAP", isChecked(state));
+    d->write("COLORBYZONEMAP", isChecked(state));
     d->setupDataLabelsDialogSensitivity();
 }
 
@@ -600,20 +606,20 @@ void LabelPointsDialog::on_dataLabels_Color_ColorAndTextButton_clicked(bool)
     chooser.launch();
     if (!self || chooser.result() != QDialog::Accepted || VexUtilFrameGetUniqueID() != frame)
         return;
-    writeSetting("COLOR", chooser.selectedColor());
+    d->write("COLOR", chooser.selectedColor());
     d->setupColorButton();
 }
 
 void LabelPointsDialog::on_dataLabels_FontFamily_ComboBox_currentFontChanged(const QFont& font)
 {
     if (!d->updating)
-        writeSetting("TEXTSHAPE", font.family().toUtf8().toStdString(), "FONTFAMILY");
+        d->write("TEXTSHAPE", font.family().toUtf8().toStdString(), "FONTFAMILY");
 }
 
 void LabelPointsDialog::on_dataLabels_FontSize_SpinBox_valueChanged(double value)
 {
     if (!d->updating)
-        writeSetting("TEXTSHAPE", value, "HEIGHT");
+        d->write("TEXTSHAPE", value, "HEIGHT");
 }
 
 void LabelPointsDialog::on_dataLabels_Font_Button_clicked(bool)

@@ -10,6 +10,7 @@
 
 #include <kxsdkdialogs_prompt_qt/ColorChooserDialog.h>
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -152,6 +153,37 @@ private slots:
         QCOMPARE(lineLabel("DISTANCESKIP").toDouble(), 7.25);
         typeInto(distance, QStringLiteral("4,5"));
         QCOMPARE(lineLabel("DISTANCESKIP").toDouble(), 4.5);
+    }
+
+    // When the host refuses a write, the dialog goes back to showing what the host holds.
+    void aRefusedWriteShowsTheStoredSettingAgain()
+    {
+        QVERIFY(Host::instance().setCurrentFrame(2));
+        writeStyle({"GLOBALLINEPLOT", "DATALABELS", "SHOWNODELABELS"}, 1);
+        writeStyle({"GLOBALLINEPLOT", "DATALABELS", "DISTANCESKIP"}, 2.5);
+        auto* box = child<QAbstractButton>("dataLabels_IncludeBox_ToggleButton");
+        QVERIFY(!box->isChecked());
+        auto* byIndex = child<QRadioButton>("dataLabels_ShowXYSkipByIndex_RadioButton");
+        QVERIFY(byIndex->isChecked());
+        auto* distance = child<QLineEdit>("dataLabels_ShowXYDistanceSkip_1Text");
+
+        Host::instance().failNext(Host::Fault::StyleWrite, 1);
+        clickBox("dataLabels_IncludeBox_ToggleButton");
+        QCOMPARE(lineLabel("INCLUDEBOX").toInt(), 0);
+        QVERIFY(!box->isChecked());
+
+        Host::instance().failNext(Host::Fault::StyleWrite, 1);
+        clickBox("dataLabels_ShowXYSkipByDist_RadioButton");
+        QCOMPARE(lineLabel("SKIPMODE").toInt(), 0);
+        QVERIFY(byIndex->isChecked());
+        QVERIFY(child<QLineEdit>("dataLabels_ShowXYIndexSkip_1Text")->isEnabled());
+
+        clickBox("dataLabels_ShowXYSkipByDist_RadioButton");
+        Host::instance().failNext(Host::Fault::StyleWrite, 1);
+        typeInto(distance, QStringLiteral("7.25"));
+        QCOMPARE(lineLabel("DISTANCESKIP").toDouble(), 2.5);
+        QCOMPARE(distance->text(), QStringLiteral("2.5"));
+        QCOMPARE(Host::instance().pendingFailures(Host::Fault::StyleWrite), 0);
     }
 
     // Keys the field refuses never arrive; what arrives is written when it is a skip the host
