@@ -9,7 +9,7 @@
 // Input: byte 0 chooses the prompt and whether it is cancelled, the rest is typed into it.
 
 #include "FuzzCheck.h"
-#include "QtFuzzApplication.h"
+#include "FuzzScene.h"
 
 #include "dialogs/zonestyle/ZoneStyleDialog.h"
 #include "dialogs/zonestyle/intern/models/StyleColumn.h"
@@ -130,10 +130,7 @@ void type(QWidget& field, const QString& text)
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    kestrix::fuzzing::startQtApplication(argc, argv);
-    QString error;
-    KX_FUZZ_CHECK(Host::instance().loadSceneJson(Scene, &error), "the fuzzer's scene was refused: %s",
-                  qPrintable(error));
+    kestrix::fuzzing::startQtApplicationOnScene(argc, argv, Scene);
     return 0;
 }
 

@@ -7,7 +7,7 @@
 // changes nothing, and a value the field shows reads back as the same value.
 
 #include "FuzzCheck.h"
-#include "QtFuzzApplication.h"
+#include "FuzzScene.h"
 
 #include "dialogs/export/intern/NumberField.h"
 #include "dialogs/fontselect/FontSelectDialog.h"
@@ -462,10 +462,7 @@ const std::array<Check, 7> Checks{checkRangeLimitedValues, checkBoundLineEdits, 
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    kestrix::fuzzing::startQtApplication(argc, argv);
-    QString error;
-    KX_FUZZ_CHECK(Host::instance().loadSceneJson(Scene, &error), "the fuzzer's scene was refused: %s",
-                  qPrintable(error));
+    kestrix::fuzzing::startQtApplicationOnScene(argc, argv, Scene);
     return 0;
 }
 
