@@ -1,24 +1,20 @@
 // The workbench as its users start it: the executable, its command line, exit statuses and
 // the picture it writes.
-#include <QCoreApplication>
+#include "support/WorkbenchProcess.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
-#include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
+using kestrix::testing::WorkbenchProcess;
+using Run = WorkbenchProcess::Result;
 
-struct Run {
-    bool finished = false;
-    int exitCode = -1;
-    QString output;
-    QString errors;
-};
+namespace {
 
 // Distinct colours in a sample of the picture: a blank or single-colour picture has few.
 int distinctColours(const QImage& image)
@@ -60,42 +56,22 @@ private slots:
     void withoutADisplayAWindowIsRefusedAndPicturesAreDrawn();
 
 private:
-    Run run(const QStringList& arguments, const QProcessEnvironment& environment = {}) const;
     QString picturePath(const QString& name) const { return m_directory.filePath(name); }
 
-    QString m_executable;
     QTemporaryDir m_directory;
 };
 
-Run TestWorkbench::run(const QStringList& arguments, const QProcessEnvironment& environment) const
-{
-    QProcess process;
-    if (!environment.isEmpty())
-        process.setProcessEnvironment(environment);
-    process.start(m_executable, arguments);
-    Run result;
-    if (!process.waitForStarted())
-        return result;
-    result.finished = process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit;
-    if (!result.finished)
-        process.kill();
-    result.exitCode = process.exitCode();
-    result.output = QString::fromLocal8Bit(process.readAllStandardOutput());
-    result.errors = QString::fromLocal8Bit(process.readAllStandardError());
-    return result;
-}
-
 void TestWorkbench::initTestCase()
 {
-    m_executable = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../app/kxworkbench"));
-    QVERIFY2(QFileInfo(m_executable).isExecutable(), qPrintable(m_executable + QStringLiteral(" is not built")));
+    const QString executable = WorkbenchProcess::executable();
+    QVERIFY2(QFileInfo(executable).isExecutable(), qPrintable(executable + QStringLiteral(" is not built")));
     QVERIFY(m_directory.isValid());
 }
 
 void TestWorkbench::helpPrintsTheUsage()
 {
     for (const QString& option : {QStringLiteral("--help"), QStringLiteral("-h")}) {
-        const Run result = run({option});
+        const Run result = WorkbenchProcess::run({option});
         QVERIFY(result.finished);
         QCOMPARE(result.exitCode, 0);
         QVERIFY2(result.output.startsWith(QStringLiteral("Usage: kxworkbench")), qPrintable(result.output));
@@ -138,7 +114,7 @@ void TestWorkbench::badCommandLineIsRefused()
 
     // Were the input accepted, the run would still end: with a picture and status 0.
     const QString picture = picturePath(QStringLiteral("refused.png"));
-    const Run result = run(QStringList{"--offscreen", "--screenshot", picture} + arguments);
+    const Run result = WorkbenchProcess::run(QStringList{"--offscreen", "--screenshot", picture} + arguments);
     QVERIFY(result.finished);
     QCOMPARE(result.exitCode, 2);
     QVERIFY2(result.errors.contains(expectedMessage), qPrintable(result.errors));
@@ -173,7 +149,7 @@ void TestWorkbench::refusedSceneFileIsReported()
         file.write(contents);
     }
     const QString picture = picturePath(QStringLiteral("refused-scene.png"));
-    const Run result = run({"--offscreen", "--scene", scene, "--screenshot", picture});
+    const Run result = WorkbenchProcess::run({"--offscreen", "--scene", scene, "--screenshot", picture});
     QVERIFY(result.finished);
     QCOMPARE(result.exitCode, 2);
     QVERIFY2(result.errors.contains(fileName), qPrintable(result.errors));
@@ -183,7 +159,7 @@ void TestWorkbench::refusedSceneFileIsReported()
 void TestWorkbench::screenshotShowsTheDemoScene()
 {
     const QString picture = picturePath(QStringLiteral("demo.png"));
-    const Run result = run({"--offscreen", "--screenshot", picture});
+    const Run result = WorkbenchProcess::run({"--offscreen", "--screenshot", picture});
     QVERIFY(result.finished);
     QVERIFY2(result.exitCode == 0, qPrintable(result.errors));
 
@@ -206,8 +182,8 @@ void TestWorkbench::openDialogIsComposedBesideTheWindow()
     QFETCH(QString, dialog);
     const QString windowOnly = picturePath(QStringLiteral("window.png"));
     const QString withDialog = picturePath(dialog + QStringLiteral(".png"));
-    const Run plain = run({"--offscreen", "--screenshot", windowOnly});
-    const Run opened = run({"--offscreen", "--open", dialog, "--screenshot", withDialog});
+    const Run plain = WorkbenchProcess::run({"--offscreen", "--screenshot", windowOnly});
+    const Run opened = WorkbenchProcess::run({"--offscreen", "--open", dialog, "--screenshot", withDialog});
     QVERIFY(plain.finished && opened.finished);
     QVERIFY2(plain.exitCode == 0, qPrintable(plain.errors));
     QVERIFY2(opened.exitCode == 0, qPrintable(opened.errors));
@@ -253,7 +229,7 @@ void TestWorkbench::sceneFileAndGeneratedScenesAreShown()
 
     const QString picture = picturePath(QStringLiteral("scene.png"));
     QFile::remove(picture);
-    const Run result = run(QStringList{"--offscreen", "--screenshot", picture} + sceneArguments);
+    const Run result = WorkbenchProcess::run(QStringList{"--offscreen", "--screenshot", picture} + sceneArguments);
     QVERIFY(result.finished);
     QVERIFY2(result.exitCode == 0, qPrintable(result.errors));
     QImage image;
@@ -264,7 +240,7 @@ void TestWorkbench::sceneFileAndGeneratedScenesAreShown()
 void TestWorkbench::unwritableScreenshotFails()
 {
     const QString picture = picturePath(QStringLiteral("no/such/directory/picture.png"));
-    const Run result = run({"--offscreen", "--screenshot", picture});
+    const Run result = WorkbenchProcess::run({"--offscreen", "--screenshot", picture});
     QVERIFY(result.finished);
     QCOMPARE(result.exitCode, 1);
     QVERIFY2(result.errors.contains(picture), qPrintable(result.errors));
@@ -273,12 +249,13 @@ void TestWorkbench::unwritableScreenshotFails()
 void TestWorkbench::screenshotsTakeTheFormatTheirNameSays()
 {
     const QString jpeg = picturePath(QStringLiteral("window.jpg"));
-    const Run written = run({"--offscreen", "--screenshot", jpeg});
+    const Run written = WorkbenchProcess::run({"--offscreen", "--screenshot", jpeg});
     QVERIFY2(written.finished && written.exitCode == 0, qPrintable(written.errors));
     QImageReader reader(jpeg);
     QCOMPARE(reader.format(), QByteArray("jpeg"));
 
-    const Run refused = run({"--offscreen", "--screenshot", picturePath(QStringLiteral("window.xyz"))});
+    const Run refused =
+        WorkbenchProcess::run({"--offscreen", "--screenshot", picturePath(QStringLiteral("window.xyz"))});
     QVERIFY(refused.finished);
     QCOMPARE(refused.exitCode, 2);
     QVERIFY2(refused.errors.contains(QStringLiteral(".png")), qPrintable(refused.errors));
@@ -288,7 +265,8 @@ void TestWorkbench::screenshotOfDrawsThePartAskedFor()
 {
     const auto picture = [this](const QStringList& arguments, const QString& name) {
         const QString path = picturePath(name);
-        const Run result = run(QStringList{"--offscreen", "--open", "font", "--screenshot", path} + arguments);
+        const Run result =
+            WorkbenchProcess::run(QStringList{"--offscreen", "--open", "font", "--screenshot", path} + arguments);
         QImage image;
         if (!result.finished || result.exitCode != 0 || !image.load(path, "PNG"))
             qWarning("%s", qPrintable(result.errors));
@@ -307,13 +285,13 @@ void TestWorkbench::screenshotOfDrawsThePartAskedFor()
 
     // Without an open dialog there is nothing to draw: a failure, no file.
     const QString nothing = picturePath(QStringLiteral("nothing.png"));
-    const Run refused = run({"--offscreen", "--screenshot", nothing, "--screenshot-of", "dialogs"});
+    const Run refused = WorkbenchProcess::run({"--offscreen", "--screenshot", nothing, "--screenshot-of", "dialogs"});
     QVERIFY(refused.finished);
     QCOMPARE(refused.exitCode, 1);
     QVERIFY2(refused.errors.contains(QStringLiteral("no dialog is open")), qPrintable(refused.errors));
     QVERIFY(!QFile::exists(nothing));
 
-    const Run alone = run({"--offscreen", "--screenshot-of", "window"});
+    const Run alone = WorkbenchProcess::run({"--offscreen", "--screenshot-of", "window"});
     QVERIFY(alone.finished);
     QCOMPARE(alone.exitCode, 2);
     QVERIFY2(alone.errors.contains(QStringLiteral("--screenshot")), qPrintable(alone.errors));
@@ -322,7 +300,7 @@ void TestWorkbench::screenshotOfDrawsThePartAskedFor()
 void TestWorkbench::exportDrawsAFrameWithoutAWindow()
 {
     const QString picture = picturePath(QStringLiteral("frame.png"));
-    const Run exported = run({"--export", picture, "--width", "640", "--frame", "3"});
+    const Run exported = WorkbenchProcess::run({"--export", picture, "--width", "640", "--frame", "3"});
     QVERIFY2(exported.finished && exported.exitCode == 0, qPrintable(exported.errors));
     QImage image;
     QVERIFY(image.load(picture, "PNG"));
@@ -355,7 +333,7 @@ void TestWorkbench::exportWritesTheFormatItsSuffixNames()
     QFETCH(int, signatureOffset);
     QFETCH(QByteArray, signature);
     const QString path = picturePath(fileName);
-    const Run exported = run({"--export", path, "--width", "320", "--frame", "2"});
+    const Run exported = WorkbenchProcess::run({"--export", path, "--width", "320", "--frame", "2"});
     QVERIFY2(exported.finished && exported.exitCode == 0, qPrintable(exported.errors));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -388,7 +366,7 @@ void TestWorkbench::badExportsExitWithTheReason()
         if (argument.endsWith(QLatin1String(".png")) || argument.endsWith(QLatin1String(".json")))
             argument = picturePath(argument);
     }
-    const Run result = run(arguments);
+    const Run result = WorkbenchProcess::run(arguments);
     QVERIFY(result.finished);
     QCOMPARE(result.exitCode, 2);
     QVERIFY2(result.errors.contains(reason), qPrintable(result.errors));
@@ -402,21 +380,21 @@ void TestWorkbench::withoutADisplayAWindowIsRefusedAndPicturesAreDrawn()
     for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
         headless.remove(QString::fromLatin1(variable));
 
-    const Run window = run({}, headless);
+    const Run window = WorkbenchProcess::run({}, headless);
     QVERIFY(window.finished);
     QCOMPARE(window.exitCode, 2);
     QVERIFY2(window.errors.contains(QStringLiteral("No display")), qPrintable(window.errors));
 
-    const Run help = run({"--help"}, headless);
+    const Run help = WorkbenchProcess::run({"--help"}, headless);
     QVERIFY(help.finished);
     QCOMPARE(help.exitCode, 0);
 
-    const Run badScene = run({"--scene", picturePath(QStringLiteral("missing.json"))}, headless);
+    const Run badScene = WorkbenchProcess::run({"--scene", picturePath(QStringLiteral("missing.json"))}, headless);
     QVERIFY(badScene.finished);
     QCOMPARE(badScene.exitCode, 2);
 
     const QString picture = picturePath(QStringLiteral("headless.png"));
-    const Run drawn = run({"--screenshot", picture}, headless);
+    const Run drawn = WorkbenchProcess::run({"--screenshot", picture}, headless);
     QVERIFY2(drawn.finished && drawn.exitCode == 0, qPrintable(drawn.errors));
     QVERIFY(QFileInfo::exists(picture));
 }

@@ -3,26 +3,16 @@
 // in the language asked for.
 
 #include "CommandLineParser.h"
+#include "support/WorkbenchProcess.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+using kestrix::testing::WorkbenchProcess;
 using kestrix::workbench::CommandLineParser;
-
-namespace {
-
-struct Run {
-    bool finished = false;
-    int exitCode = -1;
-    QString errors;
-};
-
-} // namespace
+using Run = WorkbenchProcess::Result;
 
 class TestWorkbenchLanguage : public QObject {
     Q_OBJECT
@@ -38,42 +28,25 @@ private slots:
     void theDialogsShowTheLanguageAskedFor();
 
 private:
-    Run run(const QStringList& arguments) const;
     QImage dialogsPicture(const QString& name, const QStringList& languageArguments) const;
 
-    QString m_executable;
     QTemporaryDir m_directory;
 };
 
 void TestWorkbenchLanguage::initTestCase()
 {
-    m_executable = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../app/kxworkbench"));
-    QVERIFY2(QFileInfo(m_executable).isExecutable(), qPrintable(m_executable + QStringLiteral(" is not built")));
+    const QString executable = WorkbenchProcess::executable();
+    QVERIFY2(QFileInfo(executable).isExecutable(), qPrintable(executable + QStringLiteral(" is not built")));
     QVERIFY(m_directory.isValid());
-}
-
-Run TestWorkbenchLanguage::run(const QStringList& arguments) const
-{
-    QProcess process;
-    process.start(m_executable, arguments);
-    Run result;
-    if (!process.waitForStarted())
-        return result;
-    result.finished = process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit;
-    if (!result.finished)
-        process.kill();
-    result.exitCode = process.exitCode();
-    result.errors = QString::fromLocal8Bit(process.readAllStandardError());
-    return result;
 }
 
 // The print dialog alone, opened on the demo scene.
 QImage TestWorkbenchLanguage::dialogsPicture(const QString& name, const QStringList& languageArguments) const
 {
     const QString path = m_directory.filePath(name);
-    const Run result =
-        run(QStringList{"--offscreen", "--open", "print", "--screenshot", path, "--screenshot-of", "dialogs"}
-            + languageArguments);
+    const Run result = WorkbenchProcess::run(
+        QStringList{"--offscreen", "--open", "print", "--screenshot", path, "--screenshot-of", "dialogs"}
+        + languageArguments);
     if (!result.finished || result.exitCode != 0)
         qWarning("the workbench failed: %s", qPrintable(result.errors));
     return QImage(path);
@@ -131,7 +104,7 @@ void TestWorkbenchLanguage::helpNamesTheOption()
 
 void TestWorkbenchLanguage::anUnknownLanguageEndsTheWorkbenchAsBadInput()
 {
-    const Run result = run({"--offscreen", "--lang", "xx"});
+    const Run result = WorkbenchProcess::run({"--offscreen", "--lang", "xx"});
     QVERIFY(result.finished);
     QCOMPARE(result.exitCode, 2);
     QVERIFY2(result.errors.contains(QLatin1String("Unknown language 'xx' for --lang; available: en, de.")),
